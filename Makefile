@@ -1,0 +1,30 @@
+# Front door: `make example` builds and translates a bundled design,
+# `make check` builds and runs every test (also under the sanitizers).
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+JOBS ?= 2
+
+.PHONY: all deps build example check clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+example: build
+	./$(BUILD)/vhdl87c < examples/counter.vhd
+
+# The sanitizer run comes first, so the last line is the plain build's
+# test summary.
+check: build
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVHDL87C_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

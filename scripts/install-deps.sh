@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs the build tools that are missing, with apt-get (as root, or
+# through sudo).  Does nothing when everything is there.
+set -e
+missing=""
+command -v cmake >/dev/null 2>&1 || missing="$missing cmake"
+command -v make >/dev/null 2>&1 || missing="$missing make"
+command -v g++ >/dev/null 2>&1 || missing="$missing g++"
+command -v bison >/dev/null 2>&1 || missing="$missing bison"
+command -v flex >/dev/null 2>&1 || missing="$missing flex"
+[ -f /usr/include/gtest/gtest.h ] || missing="$missing libgtest-dev"
+[ -z "$missing" ] && exit 0
+
+echo "vhdl87c: installing the missing build tools:$missing"
+if [ "$(id -u)" = 0 ]; then
+  sudo=""
+elif command -v sudo >/dev/null 2>&1; then
+  sudo="sudo"
+else
+  echo "vhdl87c: please install$missing (apt-get needs root)" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+$sudo apt-get install -y -qq $missing >/dev/null
+echo "vhdl87c: installed$missing"

@@ -1,0 +1,415 @@
+#include "fragment.h"
+
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+char* temp_string = nullptr;
+int size_of_temp_string = 0;
+int DEBUG = 0;
+
+// A fragment is its own text plus, for large results, pieces: other
+// fragments that stand inside the text at a byte position.  A fragment
+// without pieces is flat; its whole text is `text`.
+struct Piece {
+    size_t at;           // position in the owner's own text
+    Fragment* fragment;  // owned by the fragment that holds the piece
+};
+
+struct Fragment {
+    char* text;          // own text, NUL-terminated; inline after the header when small
+    size_t length;       // bytes of own text
+    size_t capacity;     // bytes available at `text`, the NUL included
+    size_t total;        // length of the whole text, pieces included
+    Piece* pieces;
+    size_t piece_count;
+    size_t piece_capacity;
+};
+
+namespace {
+
+// A fragment longer than this is kept as a piece instead of being copied.
+const size_t kLargeText = 256;
+// A composition longer than this is built as a fragment of its own instead
+// of in the scratch buffer, so the buffer stays small.
+const size_t kLargeComposition = 1 << 16;
+
+long live_fragments = 0;
+
+[[noreturn]] void Out_Of_Memory() {
+    fputs("MEMORY ERROR!!!!!\n", stdout);
+    fflush(stdout);
+    exit(1);
+}
+
+[[noreturn]] void No_Scratch_Buffer() {
+    fputs("\n\nERROR: Cannot allocate memory for 'temp_string'...", stdout);
+    fflush(stdout);
+    exit(1);
+}
+
+char* Inline_Text(Fragment* f) { return reinterpret_cast<char*>(f + 1); }
+
+Fragment* New_Fragment(size_t capacity) {
+    Fragment* f = static_cast<Fragment*>(malloc(sizeof(Fragment) + capacity));
+    if (!f) Out_Of_Memory();
+    f->text = Inline_Text(f);
+    f->text[0] = '\0';
+    f->length = 0;
+    f->capacity = capacity;
+    f->total = 0;
+    f->pieces = nullptr;
+    f->piece_count = 0;
+    f->piece_capacity = 0;
+    ++live_fragments;
+    return f;
+}
+
+bool Is_Large(const Fragment* f) { return f->piece_count > 0 || f->total > kLargeText; }
+
+void Reserve(Fragment* f, size_t extra) {
+    size_t need = f->length + extra + 1;
+    if (need <= f->capacity) return;
+    size_t capacity = f->capacity * 2 > need ? f->capacity * 2 : need;
+    char* text;
+    if (f->text == Inline_Text(f)) {
+        text = static_cast<char*>(malloc(capacity));
+        if (text) memcpy(text, f->text, f->length + 1);
+    } else {
+        text = static_cast<char*>(realloc(f->text, capacity));
+    }
+    if (!text) Out_Of_Memory();
+    f->text = text;
+    f->capacity = capacity;
+}
+
+void Append_Text(Fragment* f, const char* text, size_t length) {
+    if (length == 0) return;
+    Reserve(f, length);
+    memcpy(f->text + f->length, text, length);
+    f->length += length;
+    f->text[f->length] = '\0';
+    f->total += length;
+}
+
+void Append_Piece(Fragment* f, Fragment* piece) {
+    if (f->piece_count == f->piece_capacity) {
+        size_t capacity = f->piece_capacity ? f->piece_capacity * 2 : 4;
+        Piece* pieces = static_cast<Piece*>(realloc(f->pieces, capacity * sizeof(Piece)));
+        if (!pieces) Out_Of_Memory();
+        f->pieces = pieces;
+        f->piece_capacity = capacity;
+    }
+    f->pieces[f->piece_count++] = Piece{f->length, piece};
+    f->total += piece->total;
+}
+
+// Calls emit(text, length) for every run of the whole text, in order, until
+// emit returns false.  Pieces nest as deep as the source does, so the walk
+// keeps its own stack.
+template <class Emit>
+bool For_Each_Run(const Fragment* root, Emit emit) {
+    if (root->piece_count == 0) return root->length == 0 || emit(root->text, root->length);
+    struct Place { const Fragment* f; size_t piece; size_t at; };
+    std::vector<Place> stack{{root, 0, 0}};
+    while (!stack.empty()) {
+        Place& top = stack.back();
+        const Fragment* f = top.f;
+        if (top.piece < f->piece_count) {
+            const Piece& piece = f->pieces[top.piece++];
+            if (piece.at > top.at && !emit(f->text + top.at, piece.at - top.at)) return false;
+            top.at = piece.at;
+            stack.push_back({piece.fragment, 0, 0});  // invalidates `top`
+        } else {
+            if (f->length > top.at && !emit(f->text + top.at, f->length - top.at)) return false;
+            stack.pop_back();
+        }
+    }
+    return true;
+}
+
+void Append_Whole(Fragment* f, const Fragment* source) {
+    Reserve(f, source->total);
+    For_Each_Run(source, [f](const char* text, size_t length) {
+        Append_Text(f, text, length);
+        return true;
+    });
+}
+
+void Grow_Scratch_Buffer() {
+    free(temp_string);
+    temp_string = nullptr;
+    if (size_of_temp_string > INT_MAX / 2) No_Scratch_Buffer();
+    size_of_temp_string *= 2;
+    temp_string = static_cast<char*>(calloc(size_of_temp_string, 1));
+    if (!temp_string) No_Scratch_Buffer();
+}
+
+void Ensure_Scratch_Buffer(size_t need) {
+    while (static_cast<size_t>(size_of_temp_string) < need) Grow_Scratch_Buffer();
+}
+
+int Digit_Value(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 0;
+}
+
+int Base_Of(char letter) {
+    switch (letter) {
+    case 'b': case 'B': return 2;
+    case 'o': case 'O': return 8;
+    case 'x': case 'X': return 16;
+    default: return 10;
+    }
+}
+
+}  // namespace
+
+void Make_Scratch_Buffer() {
+    size_of_temp_string = 800;
+    temp_string = static_cast<char*>(calloc(size_of_temp_string, 1));
+    if (!temp_string) No_Scratch_Buffer();
+}
+
+void Release_Scratch_Buffer() {
+    free(temp_string);
+    temp_string = nullptr;
+}
+
+Fragment* Make_String_Len(const char* text, size_t length) {
+    Fragment* f = New_Fragment(length + 1);
+    memcpy(f->text, text, length);
+    f->text[length] = '\0';
+    f->length = f->total = length;
+    // The copy is made before the buffer may be replaced, so `text` may be
+    // the scratch buffer itself.
+    if (length + 1 > static_cast<size_t>(size_of_temp_string) - 400) Grow_Scratch_Buffer();
+    return f;
+}
+
+Fragment* Make_String(const char* text) { return Make_String_Len(text, strlen(text)); }
+
+Fragment* Empty() { return Make_String_Len("", 0); }
+
+Fragment* Combine(Fragment* first, Fragment* second) {
+    size_t n = (first ? first->total + 1 : 0) + (second ? second->total + 1 : 0);
+    Fragment* result = first ? first : second;
+    if (first && second) {
+        if (Is_Large(second)) {
+            Append_Piece(first, second);
+        } else {
+            Append_Whole(first, second);
+            Release(second);
+        }
+    }
+    if (n > static_cast<size_t>(size_of_temp_string) / 2) Grow_Scratch_Buffer();
+    return result;
+}
+
+Fragment* Convert_String_To_Int(const char* text) {
+    if (text[0] == '"' || text[0] == '%') return Make_String(text);
+    uint32_t base = Base_Of(text[0]);
+    std::vector<int> digits;
+    for (const char* c = text[0] && text[1] ? text + 2 : text + strlen(text); *c; ++c) {
+        if (*c == '"' || *c == '%' || *c == '_') continue;
+        if (DEBUG && *c >= 'a' && *c <= 'f') printf("%d = %c! (%c)\n", *c, *c, *c - 39);
+        digits.push_back(Digit_Value(*c));
+    }
+    // Unsigned arithmetic wraps like the 32-bit two's-complement value.
+    uint32_t value = 0, weight = 1;
+    for (size_t i = digits.size(); i-- > 0;) {
+        value += static_cast<uint32_t>(digits[i]) * weight;
+        weight *= base;
+    }
+    snprintf(temp_string, size_of_temp_string, "%d", static_cast<int32_t>(value));
+    return Make_String(temp_string);
+}
+
+void Release(Fragment* fragment) {
+    if (!fragment) return;
+    std::vector<Fragment*> pending{fragment};
+    while (!pending.empty()) {
+        Fragment* f = pending.back();
+        pending.pop_back();
+        for (size_t i = 0; i < f->piece_count; ++i) pending.push_back(f->pieces[i].fragment);
+        if (f->text != Inline_Text(f)) free(f->text);
+        free(f->pieces);
+        free(f);
+        --live_fragments;
+    }
+}
+
+Fragment* Copy(const Fragment* fragment) {
+    if (fragment->piece_count == 0) return Make_String_Len(fragment->text, fragment->length);
+    Fragment* f = New_Fragment(1);
+    Append_Whole(f, fragment);
+    return f;
+}
+
+void Set(Fragment*& variable, Fragment* value) {
+    Release(variable);
+    variable = value;
+}
+
+size_t Length(const Fragment* fragment) { return fragment->total; }
+
+const char* Text(Fragment* f) {
+    if (f->piece_count == 0) return f->text;
+    char* text = static_cast<char*>(malloc(f->total + 1));
+    if (!text) Out_Of_Memory();
+    size_t at = 0;
+    For_Each_Run(f, [&](const char* run, size_t length) {
+        memcpy(text + at, run, length);
+        at += length;
+        return true;
+    });
+    text[at] = '\0';
+    for (size_t i = 0; i < f->piece_count; ++i) Release(f->pieces[i].fragment);
+    free(f->pieces);
+    if (f->text != Inline_Text(f)) free(f->text);
+    f->text = text;
+    f->length = f->total = at;
+    f->capacity = at + 1;
+    f->pieces = nullptr;
+    f->piece_count = f->piece_capacity = 0;
+    return f->text;
+}
+
+bool Contains(const Fragment* fragment, char c) {
+    return !For_Each_Run(fragment, [c](const char* text, size_t length) {
+        return memchr(text, c, length) == nullptr;
+    });
+}
+
+int Leading_Int(const Fragment* fragment) {
+    enum { Blanks, Sign, Digits, Done } state = Blanks;
+    bool negative = false;
+    int64_t value = 0;
+    For_Each_Run(fragment, [&](const char* text, size_t length) {
+        for (size_t i = 0; i < length && state != Done; ++i) {
+            char c = text[i];
+            bool digit = c >= '0' && c <= '9';
+            if (state == Blanks && (c == ' ' || (c >= '\t' && c <= '\r'))) continue;
+            if (state == Blanks && (c == '+' || c == '-')) {
+                negative = c == '-';
+                state = Sign;
+            } else if (digit) {
+                state = Digits;
+                if (value <= INT32_MAX) value = value * 10 + (c - '0');
+            } else {
+                state = Done;
+            }
+        }
+        return state != Done;
+    });
+    if (negative) value = -value;
+    if (value > INT32_MAX) return INT32_MAX;
+    if (value < INT32_MIN) return INT32_MIN;
+    return static_cast<int>(value);
+}
+
+bool Write(const Fragment* fragment, FILE* out) {
+    return For_Each_Run(fragment, [out](const char* text, size_t length) {
+        return fwrite(text, 1, length, out) == length;
+    });
+}
+
+Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count) {
+    // First pass: measure, and decide whether the result is small enough to
+    // be composed in the scratch buffer.
+    size_t length = 0, next = 0;
+    bool large = false;
+    for (const char* c = format; *c; ++c) {
+        if (c[0] != '%' || (c[1] != 's' && c[1] != 'd')) {
+            ++length;
+            continue;
+        }
+        ++c;
+        if (next >= count) abort();  // a format and its arguments disagree
+        const Compose_Arg& arg = args[next++];
+        switch (arg.kind) {
+        case Compose_Arg::Owned:
+            if (Is_Large(arg.fragment)) large = true;
+            length += arg.fragment->total;
+            break;
+        case Compose_Arg::Borrow: length += arg.fragment->total; break;
+        case Compose_Arg::Chars: length += strlen(arg.chars); break;
+        case Compose_Arg::Int: length += 11; break;
+        }
+    }
+    if (next != count) abort();
+    if (length > kLargeComposition) large = true;
+
+    Fragment* result = nullptr;
+    char* out = nullptr;
+    if (large) {
+        // A format that starts with a large fragment grows it in place.
+        if (format[0] == '%' && format[1] == 's' && args[0].kind == Compose_Arg::Owned &&
+            Is_Large(args[0].fragment)) {
+            result = const_cast<Fragment*>(args[0].fragment);
+        } else {
+            result = New_Fragment(64);
+        }
+    } else {
+        Ensure_Scratch_Buffer(length + 1);
+        out = temp_string;
+    }
+    auto put = [&](const char* text, size_t n) {
+        if (result) {
+            Append_Text(result, text, n);
+        } else {
+            memcpy(out, text, n);
+            out += n;
+        }
+    };
+
+    // Second pass: fill.
+    next = 0;
+    const char* literal = format;
+    for (const char* c = format;; ++c) {
+        bool directive = c[0] == '%' && (c[1] == 's' || c[1] == 'd');
+        if (!directive && *c) continue;
+        put(literal, c - literal);
+        if (!*c) break;
+        ++c;
+        literal = c + 1;
+        const Compose_Arg& arg = args[next++];
+        Fragment* owned = const_cast<Fragment*>(arg.fragment);
+        switch (arg.kind) {
+        case Compose_Arg::Owned:
+            if (owned == result) break;
+            if (result && Is_Large(owned)) {
+                Append_Piece(result, owned);
+            } else {
+                For_Each_Run(owned, [&](const char* text, size_t n) {
+                    put(text, n);
+                    return true;
+                });
+                Release(owned);
+            }
+            break;
+        case Compose_Arg::Borrow:
+            For_Each_Run(arg.fragment, [&](const char* text, size_t n) {
+                put(text, n);
+                return true;
+            });
+            break;
+        case Compose_Arg::Chars: put(arg.chars, strlen(arg.chars)); break;
+        case Compose_Arg::Int: {
+            char number[16];
+            int n = snprintf(number, sizeof number, "%d", arg.number);
+            put(number, static_cast<size_t>(n));
+            break;
+        }
+        }
+    }
+    if (result) return result;
+    *out = '\0';
+    return Make_String_Len(temp_string, static_cast<size_t>(out - temp_string));
+}
+
+long Live_Fragments() { return live_fragments; }

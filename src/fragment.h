@@ -1,0 +1,90 @@
+// Fragments: the text that every token and every grammar symbol carries.
+//
+// A fragment has exactly one owner at a time: the scanner's token value until
+// the parser shifts it, then its slot on the parser's value stack, then the
+// action that consumes it, which releases it, passes it up, or hands it to a
+// context variable.  An empty fragment is a real fragment holding "".
+//
+// Small results are composed in the scratch buffer `temp_string` and copied
+// out with `Make_String`.  A result that contains a large fragment keeps that
+// fragment as a piece instead of copying it, and a composition whose format
+// starts with a large fragment grows that fragment in place; so building a
+// list of N items, or nesting N constructs, costs O(N) and never copies the
+// text built so far.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+struct Fragment;
+
+// The scratch buffer: `size_of_temp_string` bytes, 800 at start, only ever
+// doubled.
+extern char* temp_string;
+extern int size_of_temp_string;
+
+// Set by -DEBUG: prints the digits met by Convert_String_To_Int and the
+// type-declaration traces.
+extern int DEBUG;
+
+void Make_Scratch_Buffer();
+void Release_Scratch_Buffer();
+
+// A new fragment holding a copy of `text`.
+Fragment* Make_String(const char* text);
+Fragment* Make_String_Len(const char* text, size_t length);
+// `first` followed by `second`; either may be null, both are consumed.
+Fragment* Combine(Fragment* first, Fragment* second);
+// A string literal unchanged, or the decimal value of a bit-string literal.
+Fragment* Convert_String_To_Int(const char* text);
+
+void Release(Fragment* fragment);
+template <class... F>
+void Drop(F*... fragments) { (Release(fragments), ...); }
+
+Fragment* Empty();
+Fragment* Copy(const Fragment* fragment);
+// Replaces the fragment held by a context variable, releasing the old one.
+void Set(Fragment*& variable, Fragment* value);
+
+size_t Length(const Fragment* fragment);
+// The whole text, NUL-terminated; a fragment made of pieces is joined first.
+const char* Text(Fragment* fragment);
+bool Contains(const Fragment* fragment, char c);
+// The leading integer of the text as the C library reads it (blanks, sign,
+// digits), saturated to the 32-bit range; 0 when there is none.
+int Leading_Int(const Fragment* fragment);
+// Writes the text; returns false when the stream fails.
+bool Write(const Fragment* fragment, FILE* out);
+
+// ---- Composing -----------------------------------------------------------
+//
+// Compose(format, args...) fills a format holding "%s" and "%d" with its
+// arguments, in order.  A Fragment* argument is consumed; Borrow(f) reads a
+// fragment that stays with its owner (a context variable); a const char* is
+// constant text; an int fills "%d".
+
+struct Borrowed { const Fragment* fragment; };
+inline Borrowed Borrow(const Fragment* fragment) { return {fragment}; }
+
+struct Compose_Arg {
+    enum Kind { Owned, Borrow, Chars, Int } kind;
+    const Fragment* fragment;
+    const char* chars;
+    int number;
+    Compose_Arg(Fragment* f) : kind(Owned), fragment(f), chars(nullptr), number(0) {}
+    Compose_Arg(Borrowed b) : kind(Borrow), fragment(b.fragment), chars(nullptr), number(0) {}
+    Compose_Arg(const char* c) : kind(Chars), fragment(nullptr), chars(c), number(0) {}
+    Compose_Arg(int n) : kind(Int), fragment(nullptr), chars(nullptr), number(n) {}
+};
+
+Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count);
+
+template <class... A>
+Fragment* Compose(const char* format, A... args) {
+    const Compose_Arg list[] = {Compose_Arg(args)...};
+    return Compose_Args(format, list, sizeof...(args));
+}
+
+// Counters for the unit tests: fragments alive now.
+long Live_Fragments();

@@ -1,0 +1,49 @@
+// vhdl87c: reads VHDL-87 on standard input, writes its C reading on
+// standard output.
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include "fragment.h"
+#include "run.h"
+
+namespace {
+
+// Everything written goes through stdout's buffer; a failed write (full
+// disk, closed pipe) shows here at the latest, and the run fails with it.
+int Finish_Output(int status) {
+    if (fflush(stdout) != 0 || ferror(stdout)) {
+        fprintf(stderr, "vhdl87c: cannot write the output: %s\n", strerror(errno ? errno : EIO));
+        return 1;
+    }
+    return status;
+}
+
+void Print_Help() {
+    fputs("\n\tOptions:", stdout);
+    fputs("\n\t--------", stdout);
+    fputs("\n\t-DEBUG : Prints Debugging information.", stdout);
+    fputs("\n\n", stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A closed pipe is reported as a failed write, not by a silent signal.
+    signal(SIGPIPE, SIG_IGN);
+    static char output_buffer[1 << 16];
+    setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
+
+    DEBUG = 0;
+    for (int i = 1; i < argc; ++i) fprintf(stderr, "(%d): %s\n", i, argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
+        if (strcmp(argv[i], "-h") == 0 || strcmp(argv[i], "--help") == 0) {
+            Print_Help();
+            return Finish_Output(0);
+        }
+    }
+    int result = Run_Translation(stdin);
+    return Finish_Output(result == 0 ? 0 : 1);
+}

@@ -1,0 +1,20 @@
+#include "run.h"
+
+#include "context.h"
+#include "diagnostics.h"
+#include "fragment.h"
+#include "parser.hh"
+#include "scanner.h"
+
+int Run_Translation(FILE* input) {
+    line_number = 1;
+    column = 0;
+    Make_Scratch_Buffer();
+    Start_Context();
+    Reset_Scanner(input);
+    int result = yyparse();
+    Release_Scratch_Buffer();
+    Release_Context();
+    Reset_Scanner(nullptr);
+    return result;
+}

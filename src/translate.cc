@@ -1,0 +1,69 @@
+#include "translate.h"
+
+#include <cstring>
+
+#include "context.h"
+#include "fragment.h"
+#include "type_names.h"
+
+Fragment* Entity_Unit(Fragment* entity) {
+    Release(entity);
+    Release(temp_process_definations);
+    temp_process_definations = temp_function_definations;  // adopted, not copied
+    temp_function_definations = Empty();
+    return Empty();
+}
+
+void Append_Declaration(Fragment* line) {
+    temp_function_definations = Combine(temp_function_definations, line);
+}
+
+const char* Declared_Type() { return Return_Type(Text(temp_type_name)); }
+
+void Record_Subtype(const Fragment* mark, const Fragment* suffix) {
+    Set(temp_type_name, Copy(mark));
+    Set(type_of_type_array, Copy(suffix));
+}
+
+Fragment* Type_Declaration(Fragment* name, Fragment* definition) {
+    if (DEBUG) printf("/* type number=%d */\n", type_of_type);
+    switch (type_of_type) {
+    case 1:  // enumeration
+        type_of_type = 0;
+        return Compose("typedef enum %s %s;\n", definition, name);
+    case 4:  // unconstrained array
+    case 5:  // constrained array
+        type_of_type = 0;
+        return Compose("typedef %s %s%s%s;\n", Borrow(temp_type_name), name, definition,
+                       Borrow(type_of_type_array));
+    default:
+        return Compose("%s %s;\n", name, definition);
+    }
+}
+
+void Trace_Element_Type(Fragment* element) {
+    if (DEBUG) printf("/*$6=%s */\n", Text(element));
+}
+
+int Element_Count(const Fragment* left, Fragment* direction, const Fragment* right) {
+    // The count wraps like 32-bit integers instead of overflowing.
+    auto wrap = [](long long value) { return static_cast<int>(static_cast<unsigned>(value)); };
+    if (strcmp(Text(direction), "downto") == 0)
+        return wrap(static_cast<long long>(Leading_Int(left)) - Leading_Int(right) + 1);
+    if (strcmp(Text(direction), "to") == 0)
+        return wrap(static_cast<long long>(Leading_Int(right)) - Leading_Int(left) + 1);
+    return 0;
+}
+
+void Record_Range(const Fragment* left, const Fragment* direction, const Fragment* right) {
+    Set(for_from_string, Copy(left));
+    Set(for_direction_string, Copy(direction));
+    Set(for_to_string, Copy(right));
+}
+
+bool Is_Descending() { return strcmp(Text(for_direction_string), "downto") == 0; }
+
+void Print_Translation(const Fragment* translation) {
+    Write(translation, stdout);
+    putchar('\n');
+}
