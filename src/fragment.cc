@@ -24,8 +24,9 @@ struct Fragment {
     size_t capacity;     // bytes available at `text`, the NUL included
     size_t total;        // length of the whole text, pieces included
     Piece* pieces;
-    size_t piece_count;
-    size_t piece_capacity;
+    uint32_t piece_count;
+    uint32_t piece_capacity;
+    size_t block_size;   // bytes of the block holding the header and inline text
 };
 
 namespace {
@@ -37,6 +38,69 @@ const size_t kLargeText = 256;
 const size_t kLargeComposition = 1 << 16;
 
 long live_fragments = 0;
+
+// Fragments are made and released once per token and per reduction, so
+// small blocks are recycled through free lists by size class instead of
+// going back to the C heap.  Sanitizer builds use the C heap directly, so
+// that every use after release is still caught.
+#if defined(__SANITIZE_ADDRESS__)
+#define VHDL87C_PLAIN_HEAP 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VHDL87C_PLAIN_HEAP 1
+#endif
+#endif
+
+const size_t kBlockSizes[] = {64, 128, 256, 512};
+const size_t kChunkBytes = 1 << 18;
+
+struct Free_Block { Free_Block* next; };
+Free_Block* free_blocks[4] = {};
+std::vector<void*> chunks;  // reachable until exit; never handed back
+
+int Size_Class(size_t bytes) {
+    for (int c = 0; c < 4; ++c)
+        if (bytes <= kBlockSizes[c]) return c;
+    return -1;
+}
+
+void* Take_Block(size_t& bytes) {
+#ifndef VHDL87C_PLAIN_HEAP
+    int c = Size_Class(bytes);
+    if (c >= 0) {
+        bytes = kBlockSizes[c];
+        if (!free_blocks[c]) {
+            char* chunk = static_cast<char*>(malloc(kChunkBytes));
+            if (!chunk) return nullptr;
+            chunks.push_back(chunk);
+            for (size_t at = 0; at + bytes <= kChunkBytes; at += bytes) {
+                Free_Block* block = reinterpret_cast<Free_Block*>(chunk + at);
+                block->next = free_blocks[c];
+                free_blocks[c] = block;
+            }
+        }
+        Free_Block* block = free_blocks[c];
+        free_blocks[c] = block->next;
+        return block;
+    }
+#endif
+    return malloc(bytes);
+}
+
+void Give_Block(void* block, size_t bytes) {
+#ifndef VHDL87C_PLAIN_HEAP
+    int c = Size_Class(bytes);
+    if (c >= 0) {
+        Free_Block* free_block = static_cast<Free_Block*>(block);
+        free_block->next = free_blocks[c];
+        free_blocks[c] = free_block;
+        return;
+    }
+#else
+    (void)bytes;
+#endif
+    free(block);
+}
 
 [[noreturn]] void Out_Of_Memory() {
     fputs("MEMORY ERROR!!!!!\n", stdout);
@@ -53,12 +117,14 @@ long live_fragments = 0;
 char* Inline_Text(Fragment* f) { return reinterpret_cast<char*>(f + 1); }
 
 Fragment* New_Fragment(size_t capacity) {
-    Fragment* f = static_cast<Fragment*>(malloc(sizeof(Fragment) + capacity));
+    size_t bytes = sizeof(Fragment) + capacity;
+    Fragment* f = static_cast<Fragment*>(Take_Block(bytes));
     if (!f) Out_Of_Memory();
+    f->block_size = bytes;
     f->text = Inline_Text(f);
     f->text[0] = '\0';
     f->length = 0;
-    f->capacity = capacity;
+    f->capacity = bytes - sizeof(Fragment);
     f->total = 0;
     f->pieces = nullptr;
     f->piece_count = 0;
@@ -96,7 +162,7 @@ void Append_Text(Fragment* f, const char* text, size_t length) {
 
 void Append_Piece(Fragment* f, Fragment* piece) {
     if (f->piece_count == f->piece_capacity) {
-        size_t capacity = f->piece_capacity ? f->piece_capacity * 2 : 4;
+        uint32_t capacity = f->piece_capacity ? f->piece_capacity * 2 : 4;
         Piece* pieces = static_cast<Piece*>(realloc(f->pieces, capacity * sizeof(Piece)));
         if (!pieces) Out_Of_Memory();
         f->pieces = pieces;
@@ -229,17 +295,31 @@ Fragment* Convert_String_To_Int(const char* text) {
     return Make_String(temp_string);
 }
 
+namespace {
+
+void Release_One(Fragment* f) {
+    if (f->text != Inline_Text(f)) free(f->text);
+    free(f->pieces);
+    Give_Block(f, f->block_size);
+    --live_fragments;
+}
+
+}  // namespace
+
 void Release(Fragment* fragment) {
     if (!fragment) return;
-    std::vector<Fragment*> pending{fragment};
+    if (fragment->piece_count == 0) {
+        Release_One(fragment);
+        return;
+    }
+    // Pieces nest as deep as the source does: no recursion.
+    static std::vector<Fragment*> pending;
+    pending.push_back(fragment);
     while (!pending.empty()) {
         Fragment* f = pending.back();
         pending.pop_back();
         for (size_t i = 0; i < f->piece_count; ++i) pending.push_back(f->pieces[i].fragment);
-        if (f->text != Inline_Text(f)) free(f->text);
-        free(f->pieces);
-        free(f);
-        --live_fragments;
+        Release_One(f);
     }
 }
 
