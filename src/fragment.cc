@@ -51,6 +51,7 @@ long live_fragments = 0;
 #endif
 #endif
 
+#ifndef VHDL87C_PLAIN_HEAP
 const size_t kBlockSizes[] = {64, 128, 256, 512};
 const size_t kChunkBytes = 1 << 18;
 
@@ -64,43 +65,40 @@ int Size_Class(size_t bytes) {
     return -1;
 }
 
+// Rounds `bytes` up to the block size it gets.
 void* Take_Block(size_t& bytes) {
-#ifndef VHDL87C_PLAIN_HEAP
     int c = Size_Class(bytes);
-    if (c >= 0) {
-        bytes = kBlockSizes[c];
-        if (!free_blocks[c]) {
-            char* chunk = static_cast<char*>(malloc(kChunkBytes));
-            if (!chunk) return nullptr;
-            chunks.push_back(chunk);
-            for (size_t at = 0; at + bytes <= kChunkBytes; at += bytes) {
-                Free_Block* block = reinterpret_cast<Free_Block*>(chunk + at);
-                block->next = free_blocks[c];
-                free_blocks[c] = block;
-            }
+    if (c < 0) return malloc(bytes);
+    bytes = kBlockSizes[c];
+    if (!free_blocks[c]) {
+        char* chunk = static_cast<char*>(malloc(kChunkBytes));
+        if (!chunk) return nullptr;
+        chunks.push_back(chunk);
+        for (size_t at = 0; at + bytes <= kChunkBytes; at += bytes) {
+            Free_Block* block = reinterpret_cast<Free_Block*>(chunk + at);
+            block->next = free_blocks[c];
+            free_blocks[c] = block;
         }
-        Free_Block* block = free_blocks[c];
-        free_blocks[c] = block->next;
-        return block;
     }
-#endif
-    return malloc(bytes);
+    Free_Block* block = free_blocks[c];
+    free_blocks[c] = block->next;
+    return block;
 }
 
 void Give_Block(void* block, size_t bytes) {
-#ifndef VHDL87C_PLAIN_HEAP
     int c = Size_Class(bytes);
-    if (c >= 0) {
-        Free_Block* free_block = static_cast<Free_Block*>(block);
-        free_block->next = free_blocks[c];
-        free_blocks[c] = free_block;
+    if (c < 0) {
+        free(block);
         return;
     }
-#else
-    (void)bytes;
-#endif
-    free(block);
+    Free_Block* free_block = static_cast<Free_Block*>(block);
+    free_block->next = free_blocks[c];
+    free_blocks[c] = free_block;
 }
+#else
+void* Take_Block(size_t& bytes) { return malloc(bytes); }
+void Give_Block(void* block, size_t) { free(block); }
+#endif
 
 [[noreturn]] void Out_Of_Memory() {
     fputs("MEMORY ERROR!!!!!\n", stdout);
