@@ -1,0 +1,2 @@
+type T;
+signal s : integer := X"AB";

@@ -1,0 +1,1 @@
+package p is constant n : integer := 4; end p;

@@ -1,0 +1,3 @@
+type t;
+signal s : integer := x"ab" + ;
+signal t : bit;

@@ -1,0 +1,2 @@
+-- nothing but comments
+	-- after a tab

@@ -1,0 +1,2 @@
+signal s : bit;
+;

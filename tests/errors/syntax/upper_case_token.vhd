@@ -1,0 +1,1 @@
+ENTITY E IS PORT (A : IN BIT) END E;

@@ -1,0 +1,1 @@
+process begin end process;
