@@ -33,9 +33,6 @@ namespace {
 
 // A fragment longer than this is kept as a piece instead of being copied.
 const size_t kLargeText = 256;
-// A composition longer than this is built as a fragment of its own instead
-// of in the scratch buffer, so the buffer stays small.
-const size_t kLargeComposition = 1 << 16;
 
 long live_fragments = 0;
 
@@ -59,14 +56,15 @@ struct Free_Block { Free_Block* next; };
 Free_Block* free_blocks[4] = {};
 std::vector<void*> chunks;  // reachable until exit; never handed back
 
+// Classes of 64, 128, 256 and 512 bytes; -1 for larger blocks.
 int Size_Class(size_t bytes) {
-    for (int c = 0; c < 4; ++c)
-        if (bytes <= kBlockSizes[c]) return c;
-    return -1;
+    if (bytes > 512) return -1;
+    if (bytes <= 64) return 0;
+    return bytes <= 128 ? 1 : bytes <= 256 ? 2 : 3;
 }
 
 // Rounds `bytes` up to the block size it gets.
-void* Take_Block(size_t& bytes) {
+inline void* Take_Block(size_t& bytes) {
     int c = Size_Class(bytes);
     if (c < 0) return malloc(bytes);
     bytes = kBlockSizes[c];
@@ -85,7 +83,7 @@ void* Take_Block(size_t& bytes) {
     return block;
 }
 
-void Give_Block(void* block, size_t bytes) {
+inline void Give_Block(void* block, size_t bytes) {
     int c = Size_Class(bytes);
     if (c < 0) {
         free(block);
@@ -96,7 +94,7 @@ void Give_Block(void* block, size_t bytes) {
     free_blocks[c] = free_block;
 }
 #else
-void* Take_Block(size_t& bytes) { return malloc(bytes); }
+inline void* Take_Block(size_t& bytes) { return malloc(bytes); }
 void Give_Block(void* block, size_t) { free(block); }
 #endif
 
@@ -211,10 +209,6 @@ void Grow_Scratch_Buffer() {
     if (!temp_string) No_Scratch_Buffer();
 }
 
-void Ensure_Scratch_Buffer(size_t need) {
-    while (static_cast<size_t>(size_of_temp_string) < need) Grow_Scratch_Buffer();
-}
-
 int Digit_Value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -297,7 +291,7 @@ namespace {
 
 void Release_One(Fragment* f) {
     if (f->text != Inline_Text(f)) free(f->text);
-    free(f->pieces);
+    if (f->pieces) free(f->pieces);
     Give_Block(f, f->block_size);
     --live_fragments;
 }
@@ -396,98 +390,149 @@ bool Write(const Fragment* fragment, FILE* out) {
     });
 }
 
-Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count) {
-    // First pass: measure, and decide whether the result is small enough to
-    // be composed in the scratch buffer.
-    size_t length = 0, next = 0;
-    bool large = false;
-    for (const char* c = format; *c; ++c) {
-        if (c[0] != '%' || (c[1] != 's' && c[1] != 'd')) {
-            ++length;
-            continue;
-        }
-        ++c;
-        if (next >= count) abort();  // a format and its arguments disagree
-        const Compose_Arg& arg = args[next++];
-        switch (arg.kind) {
-        case Compose_Arg::Owned:
-            if (Is_Large(arg.fragment)) large = true;
-            length += arg.fragment->total;
-            break;
-        case Compose_Arg::Borrow: length += arg.fragment->total; break;
-        case Compose_Arg::Chars: length += strlen(arg.chars); break;
-        case Compose_Arg::Int: length += 11; break;
-        }
-    }
-    if (next != count) abort();
-    if (length > kLargeComposition) large = true;
+namespace {
 
-    Fragment* result = nullptr;
-    char* out = nullptr;
-    if (large) {
-        // A format that starts with a large fragment grows it in place.
-        if (format[0] == '%' && format[1] == 's' && args[0].kind == Compose_Arg::Owned &&
-            Is_Large(args[0].fragment)) {
-            result = const_cast<Fragment*>(args[0].fragment);
-        } else {
-            result = New_Fragment(64);
-        }
-    } else {
-        Ensure_Scratch_Buffer(length + 1);
-        out = temp_string;
-    }
-    auto put = [&](const char* text, size_t n) {
-        if (result) {
-            Append_Text(result, text, n);
-        } else {
-            memcpy(out, text, n);
-            out += n;
-        }
-    };
+const int kMaxDirectives = 12;
 
-    // Second pass: fill.
-    next = 0;
-    const char* literal = format;
+// A format's literal runs and directives, worked out once: formats are the
+// grammar's string constants, so a small table keyed by their address
+// serves every call after the first.
+struct Format_Plan {
+    const char* format;
+    size_t literal_length;  // bytes outside the directives
+    int directives;
+    struct Run { uint16_t at, length; } runs[kMaxDirectives + 1];  // literal text around them
+    char kinds[kMaxDirectives];                                    // 's' or 'd'
+};
+
+const size_t kPlanSlots = 1024;
+Format_Plan plans[kPlanSlots];
+size_t plans_made = 0;
+
+void Make_Plan(Format_Plan& plan, const char* format) {
+    plan.format = format;
+    plan.literal_length = 0;
+    plan.directives = 0;
+    const char* run = format;
     for (const char* c = format;; ++c) {
         bool directive = c[0] == '%' && (c[1] == 's' || c[1] == 'd');
         if (!directive && *c) continue;
-        put(literal, c - literal);
+        if (plan.directives > kMaxDirectives) abort();  // a format too long for a plan
+        plan.runs[plan.directives] = {static_cast<uint16_t>(run - format), static_cast<uint16_t>(c - run)};
+        plan.literal_length += c - run;
         if (!*c) break;
-        ++c;
-        literal = c + 1;
-        const Compose_Arg& arg = args[next++];
+        if (plan.directives == kMaxDirectives) abort();
+        plan.kinds[plan.directives++] = c[1];
+        run = ++c + 1;
+    }
+}
+
+const Format_Plan& Plan_Of(const char* format) {
+    size_t slot = (reinterpret_cast<uintptr_t>(format) >> 3) % kPlanSlots;
+    for (;; slot = (slot + 1) % kPlanSlots) {
+        Format_Plan& plan = plans[slot];
+        if (plan.format == format) return plan;
+        if (!plan.format) {
+            if (++plans_made > kPlanSlots / 2) abort();  // formats are constants: a few hundred
+            Make_Plan(plan, format);
+            return plan;
+        }
+    }
+}
+
+void Put_Whole(char*& out, const Fragment* f) {
+    if (f->piece_count == 0) {
+        memcpy(out, f->text, f->length);
+        out += f->length;
+        return;
+    }
+    For_Each_Run(f, [&out](const char* text, size_t n) {
+        memcpy(out, text, n);
+        out += n;
+        return true;
+    });
+}
+
+}  // namespace
+
+Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count) {
+    const Format_Plan& plan = Plan_Of(format);
+    if (static_cast<size_t>(plan.directives) != count) abort();  // a format and its arguments disagree
+
+    // Measure, and decide whether the result is small enough to be one
+    // block of text or keeps its large arguments as pieces.
+    size_t length = plan.literal_length;
+    size_t lengths[kMaxDirectives];
+    char numbers[kMaxDirectives][12];
+    bool large = false;
+    for (size_t i = 0; i < count; ++i) {
+        const Compose_Arg& arg = args[i];
+        if (plan.kinds[i] == 'd' || arg.kind == Compose_Arg::Int) {
+            if (plan.kinds[i] != 'd' || arg.kind != Compose_Arg::Int) abort();
+            lengths[i] = static_cast<size_t>(snprintf(numbers[i], sizeof numbers[i], "%d", arg.number));
+        } else if (arg.kind == Compose_Arg::Chars) {
+            lengths[i] = strlen(arg.chars);
+        } else {
+            lengths[i] = arg.fragment->total;
+            if (arg.kind == Compose_Arg::Owned && Is_Large(arg.fragment)) large = true;
+        }
+        length += lengths[i];
+    }
+
+    if (!large) {
+        // One pass straight into the new fragment.
+        Fragment* result = New_Fragment(length + 1);
+        char* out = result->text;
+        for (size_t i = 0;; ++i) {
+            const Format_Plan::Run& run = plan.runs[i];
+            memcpy(out, format + run.at, run.length);
+            out += run.length;
+            if (i == count) break;
+            const Compose_Arg& arg = args[i];
+            switch (arg.kind) {
+            case Compose_Arg::Owned: Put_Whole(out, arg.fragment); Release(const_cast<Fragment*>(arg.fragment)); break;
+            case Compose_Arg::Borrow: Put_Whole(out, arg.fragment); break;
+            case Compose_Arg::Chars: memcpy(out, arg.chars, lengths[i]); out += lengths[i]; break;
+            case Compose_Arg::Int: memcpy(out, numbers[i], lengths[i]); out += lengths[i]; break;
+            }
+        }
+        *out = '\0';
+        result->length = result->total = static_cast<size_t>(out - result->text);
+        return result;
+    }
+
+    // A format that starts with a large fragment grows it in place; other
+    // large fragments become pieces.
+    Fragment* result;
+    size_t first = 0;
+    if (plan.runs[0].length == 0 && count > 0 && args[0].kind == Compose_Arg::Owned &&
+        Is_Large(args[0].fragment)) {
+        result = const_cast<Fragment*>(args[0].fragment);
+        first = 1;
+    } else {
+        result = New_Fragment(64);
+    }
+    for (size_t i = first;; ++i) {
+        const Format_Plan::Run& run = plan.runs[i];
+        Append_Text(result, format + run.at, run.length);
+        if (i == count) break;
+        const Compose_Arg& arg = args[i];
         Fragment* owned = const_cast<Fragment*>(arg.fragment);
         switch (arg.kind) {
         case Compose_Arg::Owned:
-            if (owned == result) break;
-            if (result && Is_Large(owned)) {
+            if (Is_Large(owned)) {
                 Append_Piece(result, owned);
             } else {
-                For_Each_Run(owned, [&](const char* text, size_t n) {
-                    put(text, n);
-                    return true;
-                });
+                Append_Whole(result, owned);
                 Release(owned);
             }
             break;
-        case Compose_Arg::Borrow:
-            For_Each_Run(arg.fragment, [&](const char* text, size_t n) {
-                put(text, n);
-                return true;
-            });
-            break;
-        case Compose_Arg::Chars: put(arg.chars, strlen(arg.chars)); break;
-        case Compose_Arg::Int: {
-            char number[16];
-            int n = snprintf(number, sizeof number, "%d", arg.number);
-            put(number, static_cast<size_t>(n));
-            break;
-        }
+        case Compose_Arg::Borrow: Append_Whole(result, arg.fragment); break;
+        case Compose_Arg::Chars: Append_Text(result, arg.chars, lengths[i]); break;
+        case Compose_Arg::Int: Append_Text(result, numbers[i], lengths[i]); break;
         }
     }
-    if (result) return result;
-    *out = '\0';
-    return Make_String_Len(temp_string, static_cast<size_t>(out - temp_string));
+    return result;
 }
 
 long Live_Fragments() { return live_fragments; }

@@ -635,7 +635,7 @@ actual_part
     ;
 /* Every simple name passes the type-name table here. */
 mark
-    : t_Identifier                                      { $$ = Make_String(Return_Type(Text($1))); Drop($1); }
+    : t_Identifier                                      { $$ = Mark_Of($1); }
     | sel_name                                          { $$ = $1; }
     ;
 

@@ -6,6 +6,14 @@
 #include "fragment.h"
 #include "type_names.h"
 
+Fragment* Mark_Of(Fragment* identifier) {
+    const char* name = Text(identifier);
+    const char* c_name = Return_Type(name);
+    if (c_name == name) return identifier;  // not in the table: kept as it is
+    Release(identifier);
+    return Make_String(c_name);
+}
+
 Fragment* Entity_Unit(Fragment* entity) {
     Release(entity);
     Release(temp_process_definations);

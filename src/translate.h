@@ -6,6 +6,9 @@
 
 struct Fragment;
 
+// The fragment of an identifier used as a type mark or simple name: its C
+// type name by the type-name table.  Consumes `identifier`.
+Fragment* Mark_Of(Fragment* identifier);
 // An entity prints nothing: its declaration lines become the parameter
 // declarations of the processes that follow.  Consumes the entity's text.
 Fragment* Entity_Unit(Fragment* entity);
