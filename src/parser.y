@@ -513,9 +513,9 @@ subprog_decl
 /* A specification takes the declaration lines pending so far as the
    declarations of its parameters. */
 subprog_spec
-    : t_PROCEDURE t_Identifier subprog_spec_1           { $$ = Compose("%s %s\n%s\n", $2, $3, Borrow(temp_function_definations)); Drop($1); Set(temp_function_definations, Empty()); }
+    : t_PROCEDURE t_Identifier subprog_spec_1           { $$ = Compose("%s %s\n%s\n", $2, $3, Take_Declarations()); Drop($1); }
     | t_FUNCTION designator subprog_spec_2 t_RETURN mark
-                                                        { $$ = Compose("%s %s %s\n%s\n", Return_Type(Text($5)), $2, $3, Borrow(temp_function_definations)); Drop($1, $4, $5); Set(temp_function_definations, Empty()); }
+                                                        { $$ = Compose("%s %s %s\n%s\n", Return_Type(Text($5)), $2, $3, Take_Declarations()); Drop($1, $4, $5); }
     ;
 /* function parameters */
 subprog_spec_2

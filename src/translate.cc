@@ -14,11 +14,15 @@ Fragment* Mark_Of(Fragment* identifier) {
     return Make_String(c_name);
 }
 
+Fragment* Take_Declarations() {
+    Fragment* declarations = temp_function_definations;
+    temp_function_definations = Empty();
+    return declarations;
+}
+
 Fragment* Entity_Unit(Fragment* entity) {
     Release(entity);
-    Release(temp_process_definations);
-    temp_process_definations = temp_function_definations;  // adopted, not copied
-    temp_function_definations = Empty();
+    Set(temp_process_definations, Take_Declarations());  // adopted, not copied
     return Empty();
 }
 

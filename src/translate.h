@@ -12,6 +12,8 @@ Fragment* Mark_Of(Fragment* identifier);
 // An entity prints nothing: its declaration lines become the parameter
 // declarations of the processes that follow.  Consumes the entity's text.
 Fragment* Entity_Unit(Fragment* entity);
+// Hands over the pending declaration lines; none are pending afterwards.
+Fragment* Take_Declarations();
 // Appends an interface element's declaration line to the pending ones.
 void Append_Declaration(Fragment* line);
 // The C type of the last plain subtype indication.
