@@ -93,9 +93,17 @@ inline void Give_Block(void* block, size_t bytes) {
     free_block->next = free_blocks[c];
     free_blocks[c] = free_block;
 }
+// Hands the chunks back once no fragment is left.
+void Release_Blocks() {
+    if (live_fragments != 0) return;
+    for (void* chunk : chunks) free(chunk);
+    chunks.clear();
+    for (Free_Block*& list : free_blocks) list = nullptr;
+}
 #else
 inline void* Take_Block(size_t& bytes) { return malloc(bytes); }
-void Give_Block(void* block, size_t) { free(block); }
+inline void Give_Block(void* block, size_t) { free(block); }
+void Release_Blocks() {}
 #endif
 
 [[noreturn]] void Out_Of_Memory() {
@@ -237,6 +245,8 @@ void Release_Scratch_Buffer() {
     free(temp_string);
     temp_string = nullptr;
 }
+
+void Release_Fragment_Memory() { Release_Blocks(); }
 
 Fragment* Make_String_Len(const char* text, size_t length) {
     Fragment* f = New_Fragment(length + 1);

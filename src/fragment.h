@@ -29,6 +29,9 @@ extern int DEBUG;
 
 void Make_Scratch_Buffer();
 void Release_Scratch_Buffer();
+// Hands the memory kept for recycling fragments back to the C heap; does
+// nothing while any fragment is alive.
+void Release_Fragment_Memory();
 
 // A new fragment holding a copy of `text`.
 Fragment* Make_String(const char* text);

@@ -13,8 +13,9 @@ int Run_Translation(FILE* input) {
     Start_Context();
     Reset_Scanner(input);
     int result = yyparse();
-    Release_Scratch_Buffer();
     Release_Context();
+    Release_Scratch_Buffer();
+    Release_Fragment_Memory();
     Reset_Scanner(nullptr);
     return result;
 }
