@@ -1,0 +1,161 @@
+// libFuzzer target: any byte stream through the whole translator.
+//
+// Each input is translated twice in the same process, with standard output
+// caught in an in-memory file, and the harness checks what must hold for
+// every input, valid or not:
+//   - the parser's result is 0 (translated), 1 (syntax error) or 2 (stack
+//     overflow), and no fragment outlives the run;
+//   - a translation is one text ending in a line end with no error report in
+//     it; a failed run prints exactly the three-line error report and nothing
+//     of a translation;
+//   - the second run, of the input with the case of every ASCII letter
+//     swapped and with -DEBUG's prints switched on, gives the same result and
+//     ends with the same bytes as the first: the scanner folds case as it
+//     reads, the debug prints only come ahead of the translation or report,
+//     and nothing of one run may leak into the next.  On a difference the
+//     input itself is run once more to tell the faults apart.
+// A broken rule aborts, which libFuzzer reports as a crash.  Built with
+// libFuzzer (-fsanitize=fuzzer) this file is the whole fuzz target; built
+// with replay_main.cc it replays saved inputs without libFuzzer.
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "fragment.h"
+#include "run.h"
+
+namespace {
+
+int output_fd = -1;
+
+[[noreturn]] void Fail(const char* rule, const std::string& output) {
+    fprintf(stderr, "vhdl87c_fuzz: %s\n--- standard output (%zu bytes, first 2000) ---\n%.*s\n---\n", rule,
+            output.size(), static_cast<int>(output.size() < 2000 ? output.size() : 2000), output.data());
+    abort();
+}
+
+// Standard output goes to an anonymous in-memory file for the whole run.
+void Catch_Output() {
+    if (output_fd >= 0) {
+        struct stat ours, now;
+        if (fstat(output_fd, &ours) == 0 && fstat(STDOUT_FILENO, &now) == 0 && ours.st_ino == now.st_ino &&
+            ours.st_dev == now.st_dev)
+            return;
+        fputs("vhdl87c_fuzz: standard output was redirected elsewhere; catching it again\n", stderr);
+        dup2(output_fd, STDOUT_FILENO);
+        return;
+    }
+    fflush(stdout);
+    output_fd = memfd_create("vhdl87c_fuzz_stdout", 0);
+    if (output_fd < 0 || dup2(output_fd, STDOUT_FILENO) < 0) {
+        perror("vhdl87c_fuzz: cannot catch standard output");
+        exit(2);
+    }
+}
+
+// Everything written since the last call, which empties the file again.
+// The in-memory file is reached through its own descriptor, so that only it
+// is ever truncated.
+std::string Take_Output() {
+    fflush(stdout);
+    std::string text;
+    off_t size = lseek(output_fd, 0, SEEK_CUR);
+    if (size > 0) {
+        text.resize(static_cast<size_t>(size));
+        if (pread(output_fd, &text[0], text.size(), 0) != static_cast<ssize_t>(text.size())) {
+            perror("vhdl87c_fuzz: cannot read back standard output");
+            exit(2);
+        }
+    }
+    if (ftruncate(output_fd, 0) != 0 || fseek(stdout, 0, SEEK_SET) != 0) {
+        perror("vhdl87c_fuzz: cannot empty standard output");
+        exit(2);
+    }
+    return text;
+}
+
+// One translation of the input; its standard output is returned in `output`.
+int Translate(const uint8_t* data, size_t size, std::string& output) {
+    // fmemopen refuses an empty buffer: an empty input is read from /dev/null.
+    FILE* input = size > 0 ? fmemopen(const_cast<uint8_t*>(data), size, "r") : fopen("/dev/null", "r");
+    if (!input) {
+        perror("vhdl87c_fuzz: cannot open the input");
+        exit(2);
+    }
+    long live_before = Live_Fragments();
+    int result = Run_Translation(input);
+    fclose(input);
+    output = Take_Output();
+    if (Live_Fragments() != live_before) Fail("fragments outlive the run", output);
+    return result;
+}
+
+bool Starts_With(const std::string& text, const char* prefix) { return text.compare(0, strlen(prefix), prefix) == 0; }
+
+// Whether `text` is a decimal number without sign.
+bool Is_Number(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The report: a blank line, the message line, and the token line
+// "String:(TOKEN) Line:N Column:N"; nothing else.
+bool Is_Error_Report(const std::string& output, const char* message) {
+    std::string head = std::string("\nERROR:'") + message + "' in your Source Code!!!!\nString:(";
+    if (!Starts_With(output, head.c_str()) || output.back() != '\n') return false;
+    // A token text holds no line end, so the token line closes the output.
+    std::string line = output.substr(head.size(), output.size() - head.size() - 1);
+    if (line.find('\n') != std::string::npos) return false;
+    size_t column = line.rfind(" Column:");
+    size_t at = line.rfind(") Line:", column);
+    return column != std::string::npos && at != std::string::npos &&
+           Is_Number(line.substr(at + 7, column - at - 7)) && Is_Number(line.substr(column + 8));
+}
+
+void Check(int result, const std::string& output) {
+    switch (result) {
+    case 0:
+        if (output.empty() || output.back() != '\n') Fail("a translation must end with a line end", output);
+        // Every token is lower-cased, so the report's capitals cannot stem
+        // from the input.
+        if (output.find("ERROR:'") != std::string::npos) Fail("error report inside a translation", output);
+        break;
+    case 1:
+        if (!Is_Error_Report(output, "parse error")) Fail("a syntax error must print the report alone", output);
+        break;
+    case 2:
+        if (!Is_Error_Report(output, "parser stack overflow"))
+            Fail("a stack overflow must print the report alone", output);
+        break;
+    default:
+        Fail("Run_Translation returned a value other than 0, 1 or 2", output);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Catch_Output();
+    std::string first, second;
+    int result = Translate(data, size, first);
+    Check(result, first);
+    std::string swapped(reinterpret_cast<const char*>(data), size);
+    for (char& c : swapped)
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) c ^= 0x20;
+    DEBUG = 1;
+    int swapped_result = Translate(reinterpret_cast<const uint8_t*>(swapped.data()), size, second);
+    DEBUG = 0;
+    if (swapped_result == result && second.size() >= first.size() &&
+        second.compare(second.size() - first.size(), first.size(), first) == 0)
+        return 0;
+    std::string third;
+    if (Translate(data, size, third) != result || third != first)
+        Fail("the same input translated twice gives different results", first + "\n=== again ===\n" + third);
+    Fail("with letter case swapped and -DEBUG, the output does not end with the plain translation",
+         first + "\n=== case swapped, -DEBUG ===\n" + second);
+}
