@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs the build tools that are missing, with apt-get (as root, or
+# Installs the build and test tools that are missing, with apt-get (as root, or
 # through sudo).  Does nothing when everything is there.
 set -e
 missing=""
@@ -9,6 +9,8 @@ command -v g++ >/dev/null 2>&1 || missing="$missing g++"
 command -v bison >/dev/null 2>&1 || missing="$missing bison"
 command -v flex >/dev/null 2>&1 || missing="$missing flex"
 [ -f /usr/include/gtest/gtest.h ] || missing="$missing libgtest-dev"
+command -v python3 >/dev/null 2>&1 || missing="$missing python3"
+[ -x /usr/bin/time ] || missing="$missing time"
 [ -z "$missing" ] && exit 0
 
 echo "vhdl87c: installing the missing build tools:$missing"

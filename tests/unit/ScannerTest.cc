@@ -21,7 +21,7 @@ using Tokens = std::vector<Token>;
 const char* const kNone = "(none)";
 
 // Where the scanner stands after a token: line and column.
-using Position = std::pair<int, int>;
+using Position = std::pair<long long, long long>;
 
 class ScannerTest : public ::testing::Test {
 protected:
@@ -264,6 +264,26 @@ TEST_F(ScannerTest, ColumnsAndLines) {
     EXPECT_EQ(End(), Position(2, 0));
     Scan("a\n  ");
     EXPECT_EQ(End(), Position(2, 2));
+}
+
+// Inputs of more than 2^31 lines or columns are counted right, without
+// overflow (the sanitizer build would stop on a signed overflow).
+TEST_F(ScannerTest, PositionsCountPastTheRangeOfInt) {
+    std::string buffer = "abc\nd";
+    FILE* file = fmemopen(&buffer[0], buffer.size(), "r");
+    ASSERT_NE(file, nullptr);
+    Reset_Scanner(file);
+    line_number = 2147483647;
+    column = 2147483646;
+    EXPECT_EQ(yylex(), t_Identifier);
+    Release(yylval.frag);
+    EXPECT_EQ(column, 2147483649LL);
+    EXPECT_EQ(yylex(), t_Identifier);
+    Release(yylval.frag);
+    EXPECT_EQ(line_number, 2147483648LL);
+    EXPECT_EQ(column, 1);
+    Reset_Scanner(nullptr);
+    fclose(file);
 }
 
 }  // namespace
