@@ -8,7 +8,7 @@
 struct Fragment;
 
 // Written by every interface element (one declaration line appended);
-// taken by each subprogram specification, and moved into
+// taken by each subprogram head (subprog_spec), and moved into
 // temp_process_definations when an entity is complete.
 extern Fragment* temp_function_definations;
 // The declaration lines pending when the last entity was complete; read by

@@ -510,7 +510,7 @@ config_decltve_item
 subprog_decl
     : subprog_spec ';'                                  { $$ = Compose("%s;\n", $1); }
     ;
-/* A specification takes the declaration lines pending so far as the
+/* A subprogram head takes the declaration lines pending so far as the
    declarations of its parameters. */
 subprog_spec
     : t_PROCEDURE t_Identifier subprog_spec_1           { $$ = Compose("%s %s\n%s\n", $2, $3, Take_Declarations()); Drop($1); }
