@@ -63,7 +63,8 @@ bool Write(const Fragment* fragment, FILE* out);
 // ---- Composing -----------------------------------------------------------
 //
 // Compose(format, args...) fills a format holding "%s" and "%d" with its
-// arguments, in order.  A Fragment* argument is consumed; Borrow(f) reads a
+// arguments, in order.  The format must be a string constant: its layout is
+// worked out once and remembered by its address.  A Fragment* argument is consumed; Borrow(f) reads a
 // fragment that stays with its owner (a context variable); a const char* is
 // constant text; an int fills "%d".
 
