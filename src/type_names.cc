@@ -58,8 +58,8 @@ int IS_Bit_Vector(const char* name) { return Is_One_Of(name, bit_vector_names); 
 const char* Return_Type(const char* name) {
     string_view text(name);
     if (quick_reject.Rejects(text)) return name;
-    if (Is_One_Of(text, bit_names)) return "char";
-    if (Is_One_Of(text, bit_vector_names)) return "char";
+    if (IS_Bit(name)) return "char";
+    if (IS_Bit_Vector(name)) return "char";
     for (const auto& row : type_table)
         if (text == row.name) return row.c_text;
     return name;
