@@ -281,17 +281,14 @@ Fragment* Combine(Fragment* first, Fragment* second) {
 Fragment* Convert_String_To_Int(const char* text) {
     if (text[0] == '"' || text[0] == '%') return Make_String(text);
     uint32_t base = Base_Of(text[0]);
-    std::vector<int> digits;
+    // The digits' sum of digit x base^place, taken modulo 2^32 in unsigned
+    // arithmetic (the wrapped 32-bit value), is the same read from the left:
+    // no list of digits is needed.
+    uint32_t value = 0;
     for (const char* c = text[0] && text[1] ? text + 2 : text + strlen(text); *c; ++c) {
         if (*c == '"' || *c == '%' || *c == '_') continue;
         if (DEBUG && *c >= 'a' && *c <= 'f') printf("%d = %c! (%c)\n", *c, *c, *c - 39);
-        digits.push_back(Digit_Value(*c));
-    }
-    // Unsigned arithmetic wraps like the 32-bit two's-complement value.
-    uint32_t value = 0, weight = 1;
-    for (size_t i = digits.size(); i-- > 0;) {
-        value += static_cast<uint32_t>(digits[i]) * weight;
-        weight *= base;
+        value = value * base + static_cast<uint32_t>(Digit_Value(*c));
     }
     snprintf(temp_string, size_of_temp_string, "%d", static_cast<int32_t>(value));
     return Make_String(temp_string);
