@@ -26,7 +26,8 @@ struct Fragment {
     Piece* pieces;
     uint32_t piece_count;
     uint32_t piece_capacity;
-    size_t block_size;   // bytes of the block holding the header and inline text
+    size_t block_size;   // bytes of the block holding the header and inline text;
+                         // 0 for a constant, which is never released nor changed
 };
 
 namespace {
@@ -137,6 +138,37 @@ Fragment* New_Fragment(size_t capacity) {
     return f;
 }
 
+bool Is_Constant(const Fragment* f) { return f->block_size == 0; }
+
+// Constants live in static storage: the empty text, and one slot per key
+// for short texts.
+struct Constant_Slot {
+    Fragment fragment;
+    char text[16];
+};
+Constant_Slot constants[512];
+char empty_text[1];
+Fragment empty_fragment = {empty_text, 0, 1, 0, nullptr, 0, 0, 0};
+
+// Copies `length` bytes; short runs, the usual case, without a call.
+inline void Put(char* out, const char* text, size_t length) {
+    if (length >= 8) {
+        if (length > 16) {
+            memcpy(out, text, length);
+            return;
+        }
+        memcpy(out, text, 8);
+        memcpy(out + length - 8, text + length - 8, 8);
+    } else if (length >= 4) {
+        memcpy(out, text, 4);
+        memcpy(out + length - 4, text + length - 4, 4);
+    } else if (length > 0) {
+        out[0] = text[0];
+        out[length / 2] = text[length / 2];
+        out[length - 1] = text[length - 1];
+    }
+}
+
 bool Is_Large(const Fragment* f) { return f->piece_count > 0 || f->total > kLargeText; }
 
 void Reserve(Fragment* f, size_t extra) {
@@ -158,7 +190,7 @@ void Reserve(Fragment* f, size_t extra) {
 void Append_Text(Fragment* f, const char* text, size_t length) {
     if (length == 0) return;
     Reserve(f, length);
-    memcpy(f->text + f->length, text, length);
+    Put(f->text + f->length, text, length);
     f->length += length;
     f->text[f->length] = '\0';
     f->total += length;
@@ -250,7 +282,7 @@ void Release_Fragment_Memory() { Release_Blocks(); }
 
 Fragment* Make_String_Len(const char* text, size_t length) {
     Fragment* f = New_Fragment(length + 1);
-    memcpy(f->text, text, length);
+    Put(f->text, text, length);
     f->text[length] = '\0';
     f->length = f->total = length;
     // The copy is made before the buffer may be replaced, so `text` may be
@@ -261,10 +293,26 @@ Fragment* Make_String_Len(const char* text, size_t length) {
 
 Fragment* Make_String(const char* text) { return Make_String_Len(text, strlen(text)); }
 
-Fragment* Empty() { return Make_String_Len("", 0); }
+Fragment* Empty() { return &empty_fragment; }
+
+Fragment* Constant(int key, const char* text, size_t length) {
+    if (key < 0 || key >= 512 || length >= sizeof constants[0].text) return Make_String_Len(text, length);
+    Constant_Slot& slot = constants[key];
+    Fragment& f = slot.fragment;
+    if (!f.text) {
+        memcpy(slot.text, text, length);
+        slot.text[length] = '\0';
+        f = Fragment{slot.text, length, length + 1, length, nullptr, 0, 0, 0};
+    }
+    return &f;
+}
 
 Fragment* Combine(Fragment* first, Fragment* second) {
     size_t n = (first ? first->total + 1 : 0) + (second ? second->total + 1 : 0);
+    if (first && second && Is_Constant(first)) {
+        // A constant is never grown: the empty one is left out, another copied.
+        first = first->length == 0 ? nullptr : Make_String_Len(first->text, first->length);
+    }
     Fragment* result = first ? first : second;
     if (first && second) {
         if (Is_Large(second)) {
@@ -306,7 +354,7 @@ void Release_One(Fragment* f) {
 }  // namespace
 
 void Release(Fragment* fragment) {
-    if (!fragment) return;
+    if (!fragment || Is_Constant(fragment)) return;
     if (fragment->piece_count == 0) {
         Release_One(fragment);
         return;
@@ -323,6 +371,7 @@ void Release(Fragment* fragment) {
 }
 
 Fragment* Copy(const Fragment* fragment) {
+    if (Is_Constant(fragment)) return const_cast<Fragment*>(fragment);
     if (fragment->piece_count == 0) return Make_String_Len(fragment->text, fragment->length);
     Fragment* f = New_Fragment(1);
     Append_Whole(f, fragment);
@@ -449,12 +498,12 @@ const Format_Plan& Plan_Of(const char* format) {
 
 void Put_Whole(char*& out, const Fragment* f) {
     if (f->piece_count == 0) {
-        memcpy(out, f->text, f->length);
+        Put(out, f->text, f->length);
         out += f->length;
         return;
     }
     For_Each_Run(f, [&out](const char* text, size_t n) {
-        memcpy(out, text, n);
+        Put(out, text, n);
         out += n;
         return true;
     });
@@ -492,15 +541,15 @@ Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count
         char* out = result->text;
         for (size_t i = 0;; ++i) {
             const Format_Plan::Run& run = plan.runs[i];
-            memcpy(out, format + run.at, run.length);
+            Put(out, format + run.at, run.length);
             out += run.length;
             if (i == count) break;
             const Compose_Arg& arg = args[i];
             switch (arg.kind) {
             case Compose_Arg::Owned: Put_Whole(out, arg.fragment); Release(const_cast<Fragment*>(arg.fragment)); break;
             case Compose_Arg::Borrow: Put_Whole(out, arg.fragment); break;
-            case Compose_Arg::Chars: memcpy(out, arg.chars, lengths[i]); out += lengths[i]; break;
-            case Compose_Arg::Int: memcpy(out, numbers[i], lengths[i]); out += lengths[i]; break;
+            case Compose_Arg::Chars: Put(out, arg.chars, lengths[i]); out += lengths[i]; break;
+            case Compose_Arg::Int: Put(out, numbers[i], lengths[i]); out += lengths[i]; break;
             }
         }
         *out = '\0';

@@ -45,7 +45,13 @@ void Release(Fragment* fragment);
 template <class... F>
 void Drop(F*... fragments) { (Release(fragments), ...); }
 
+// The empty text.  Like every constant fragment it is shared: releasing it
+// does nothing, and whatever would grow it in place copies it first.
 Fragment* Empty();
+// The shared fragment of a text that is always the same for `key` (a
+// reserved word or a delimiter, keyed by its token code, 0 to 511); made at
+// its first use.  Texts of 16 bytes or more get a fragment of their own.
+Fragment* Constant(int key, const char* text, size_t length);
 Fragment* Copy(const Fragment* fragment);
 // Replaces the fragment held by a context variable, releasing the old one.
 void Set(Fragment*& variable, Fragment* value);

@@ -37,8 +37,9 @@ protected:
         EXPECT_EQ(Live_Fragments(), live_at_start) << "a fragment was not released";
     }
 
-    // Scans `input` to its end.  A token either makes exactly one new
-    // fragment (its text) or none; the end of input makes none.
+    // Scans `input` to its end.  A token carries its text or nothing, and
+    // makes at most one new fragment (reserved words and delimiters share
+    // constant ones); the end of input makes none.
     Tokens Scan(const std::string& input) {
         Tokens tokens;
         positions.clear();
@@ -58,7 +59,7 @@ protected:
                 break;
             }
             EXPECT_TRUE(made == 0 || made == 1) << "token " << code << " made " << made << " fragments";
-            if (made == 1) {
+            if (yylval.frag) {
                 tokens.emplace_back(code, Text(yylval.frag));
                 Release(yylval.frag);
             } else {
