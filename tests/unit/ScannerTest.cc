@@ -251,6 +251,11 @@ TEST_F(ScannerTest, ColumnsAndLines) {
     EXPECT_EQ(positions[1], Position(1, 9));
     Scan("abcdefgh\tx");
     EXPECT_EQ(positions[1], Position(1, 17));
+    // Runs of blanks mixing spaces and tabs, longer than one match.
+    Scan("a  \t  \t b");
+    EXPECT_EQ(positions[1], Position(1, 18));
+    Scan(std::string(70, ' ') + "\t" + std::string(70, ' ') + "\tb");
+    EXPECT_EQ(positions.front(), Position(1, 145));
     Scan("\"a\tb\"");
     EXPECT_EQ(positions.front(), Position(1, 10));
     // Long matches too: a comment with a tab in it.
