@@ -496,6 +496,18 @@ const Format_Plan& Plan_Of(const char* format) {
     }
 }
 
+// Releases a fragment whose text has been copied: the usual small one
+// without a call.
+inline void Release_Used(Fragment* f) {
+    if (Is_Constant(f)) return;
+    if (f->piece_count == 0 && !f->pieces && f->text == Inline_Text(f)) {
+        Give_Block(f, f->block_size);
+        --live_fragments;
+        return;
+    }
+    Release(f);
+}
+
 void Put_Whole(char*& out, const Fragment* f) {
     if (f->piece_count == 0) {
         Put(out, f->text, f->length);
@@ -536,17 +548,30 @@ Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count
     }
 
     if (!large) {
-        // One pass straight into the new fragment.
-        Fragment* result = New_Fragment(length + 1);
-        char* out = result->text;
-        for (size_t i = 0;; ++i) {
+        // One pass straight into the new fragment; or, when the format
+        // starts with a fragment of ours whose block has room for the rest,
+        // straight after its text.
+        Fragment* result;
+        char* out;
+        size_t i = 0;
+        Fragment* first = count > 0 && args[0].kind == Compose_Arg::Owned ? const_cast<Fragment*>(args[0].fragment) : nullptr;
+        if (first && plan.runs[0].length == 0 && !Is_Constant(first) && first->piece_count == 0 &&
+            length < first->capacity) {
+            result = first;
+            out = first->text + first->length;
+            i = 1;
+        } else {
+            result = New_Fragment(length + 1);
+            out = result->text;
+        }
+        for (;; ++i) {
             const Format_Plan::Run& run = plan.runs[i];
             Put(out, format + run.at, run.length);
             out += run.length;
             if (i == count) break;
             const Compose_Arg& arg = args[i];
             switch (arg.kind) {
-            case Compose_Arg::Owned: Put_Whole(out, arg.fragment); Release(const_cast<Fragment*>(arg.fragment)); break;
+            case Compose_Arg::Owned: Put_Whole(out, arg.fragment); Release_Used(const_cast<Fragment*>(arg.fragment)); break;
             case Compose_Arg::Borrow: Put_Whole(out, arg.fragment); break;
             case Compose_Arg::Chars: Put(out, arg.chars, lengths[i]); out += lengths[i]; break;
             case Compose_Arg::Int: Put(out, numbers[i], lengths[i]); out += lengths[i]; break;
