@@ -114,6 +114,43 @@ TEST_F(FragmentTest, ComposeFillsFormatsInOrder) {
     EXPECT_EQ(Take(held), "held");
 }
 
+TEST_F(FragmentTest, ConstantsAreSharedAndNeverChanged) {
+    Fragment* word = Constant(300, "begin", 5);
+    EXPECT_EQ(Constant(300, "begin", 5), word);
+    long live = Live_Fragments();
+    Release(word);
+    EXPECT_EQ(Take(Compose("%s x", word)), "begin x");
+    EXPECT_EQ(Take(Compose("%s%s", word, Make_String("!"))), "begin!");
+    EXPECT_EQ(Take(Combine(word, Make_String(" end"))), "begin end");
+    EXPECT_EQ(Copy(word), word);
+    EXPECT_STREQ(Text(word), "begin");
+    EXPECT_EQ(Live_Fragments(), live);
+
+    EXPECT_EQ(Take(Combine(Empty(), Make_String("ab"))), "ab");
+    EXPECT_EQ(Take(Compose("%s;", Empty())), ";");
+    EXPECT_STREQ(Text(Empty()), "");
+    // Too long for a shared slot: a fragment of its own each time.
+    Fragment* a = Constant(301, "a_very_long_word", 16);
+    Fragment* b = Constant(301, "a_very_long_word", 16);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(Take(a), Take(b));
+}
+
+TEST_F(FragmentTest, ComposeWritesAfterItsFirstFragmentOnlyWhenItOwnsIt) {
+    Fragment* held = Make_String("held");
+    EXPECT_EQ(Take(Compose("%s and more", Borrow(held))), "held and more");
+    EXPECT_EQ(Take(Compose("%s%s", Borrow(held), Make_String("!"))), "held!");
+    EXPECT_STREQ(Text(held), "held");
+    // Owned: grown in its block, then moved to a larger one, text intact.
+    std::string expected = "held";
+    for (int i = 0; i < 100; ++i) {
+        held = Compose("%s, %d", held, i);
+        expected += ", " + std::to_string(i);
+        ASSERT_EQ(std::string(Text(held)), expected);
+    }
+    EXPECT_EQ(Take(held), expected);
+}
+
 TEST_F(FragmentTest, ComposingLongListsAndDeepNestingKeepsTheText) {
     // A list grown at its end, then nested many levels deep.
     std::string expected;
