@@ -18,16 +18,18 @@ struct Piece {
     Fragment* fragment;  // owned by the fragment that holds the piece
 };
 
+// A block holds the header, then room for `inline_pieces` pieces, then the
+// inline text.  Pieces or text that outgrow the block move to the C heap.
 struct Fragment {
-    char* text;          // own text, NUL-terminated; inline after the header when small
-    size_t length;       // bytes of own text
-    size_t capacity;     // bytes available at `text`, the NUL included
-    size_t total;        // length of the whole text, pieces included
+    char* text;              // own text, NUL-terminated
+    size_t length;           // bytes of own text
+    size_t capacity;         // bytes available at `text`, the NUL included
+    size_t total;            // length of the whole text, pieces included
     Piece* pieces;
     uint32_t piece_count;
     uint32_t piece_capacity;
-    size_t block_size;   // bytes of the block holding the header and inline text;
-                         // 0 for a constant, which is never released nor changed
+    uint32_t inline_pieces;  // room for pieces in the block
+    int32_t block_class;     // recycled size class, or kHeapBlock, or kConstant
 };
 
 namespace {
@@ -49,44 +51,53 @@ long live_fragments = 0;
 #endif
 #endif
 
+// A block of the C heap, not recycled; and a constant, never released.
+const int32_t kHeapBlock = -1;
+const int32_t kConstant = -2;
+
 #ifndef VHDL87C_PLAIN_HEAP
-const size_t kBlockSizes[] = {64, 128, 256, 512};
+const size_t kBlockSizes[] = {64, 96, 128, 192, 256, 384, 512};
 const size_t kChunkBytes = 1 << 18;
 
 struct Free_Block { Free_Block* next; };
-Free_Block* free_blocks[4] = {};
+Free_Block* free_blocks[7] = {};
 std::vector<void*> chunks;  // reachable until exit; never handed back
 
-// Classes of 64, 128, 256 and 512 bytes; -1 for larger blocks.
-int Size_Class(size_t bytes) {
-    if (bytes > 512) return -1;
-    if (bytes <= 64) return 0;
-    return bytes <= 128 ? 1 : bytes <= 256 ? 2 : 3;
+// The smallest class that holds `bytes`, by steps of 32 bytes.
+const int8_t kClassOf[16] = {0, 0, 1, 2, 3, 3, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6};
+
+// Cuts a new chunk into free blocks of class `c`; false when there is no
+// memory for it.
+__attribute__((noinline)) bool Add_Chunk(int c) {
+    char* chunk = static_cast<char*>(malloc(kChunkBytes));
+    if (!chunk) return false;
+    chunks.push_back(chunk);
+    size_t bytes = kBlockSizes[c];
+    for (size_t at = 0; at + bytes <= kChunkBytes; at += bytes) {
+        Free_Block* block = reinterpret_cast<Free_Block*>(chunk + at);
+        block->next = free_blocks[c];
+        free_blocks[c] = block;
+    }
+    return true;
 }
 
-// Rounds `bytes` up to the block size it gets.
-inline void* Take_Block(size_t& bytes) {
-    int c = Size_Class(bytes);
-    if (c < 0) return malloc(bytes);
-    bytes = kBlockSizes[c];
-    if (!free_blocks[c]) {
-        char* chunk = static_cast<char*>(malloc(kChunkBytes));
-        if (!chunk) return nullptr;
-        chunks.push_back(chunk);
-        for (size_t at = 0; at + bytes <= kChunkBytes; at += bytes) {
-            Free_Block* block = reinterpret_cast<Free_Block*>(chunk + at);
-            block->next = free_blocks[c];
-            free_blocks[c] = block;
-        }
+// Rounds `bytes` up to the block size it gets and tells its class.
+inline void* Take_Block(size_t& bytes, int32_t& block_class) {
+    if (bytes > 512) {
+        block_class = kHeapBlock;
+        return malloc(bytes);
     }
+    int c = kClassOf[(bytes - 1) >> 5];
+    block_class = c;
+    bytes = kBlockSizes[c];
+    if (!free_blocks[c] && !Add_Chunk(c)) return nullptr;
     Free_Block* block = free_blocks[c];
     free_blocks[c] = block->next;
     return block;
 }
 
-inline void Give_Block(void* block, size_t bytes) {
-    int c = Size_Class(bytes);
-    if (c < 0) {
+inline void Give_Block(void* block, int32_t c) {
+    if (c == kHeapBlock) {
         free(block);
         return;
     }
@@ -102,8 +113,11 @@ void Release_Blocks() {
     for (Free_Block*& list : free_blocks) list = nullptr;
 }
 #else
-inline void* Take_Block(size_t& bytes) { return malloc(bytes); }
-inline void Give_Block(void* block, size_t) { free(block); }
+inline void* Take_Block(size_t& bytes, int32_t& block_class) {
+    block_class = kHeapBlock;
+    return malloc(bytes);
+}
+inline void Give_Block(void* block, int32_t) { free(block); }
 void Release_Blocks() {}
 #endif
 
@@ -119,26 +133,32 @@ void Release_Blocks() {}
     exit(1);
 }
 
-char* Inline_Text(Fragment* f) { return reinterpret_cast<char*>(f + 1); }
+Piece* Inline_Pieces(Fragment* f) { return reinterpret_cast<Piece*>(f + 1); }
+char* Inline_Text(Fragment* f) { return reinterpret_cast<char*>(Inline_Pieces(f) + f->inline_pieces); }
 
-Fragment* New_Fragment(size_t capacity) {
-    size_t bytes = sizeof(Fragment) + capacity;
-    Fragment* f = static_cast<Fragment*>(Take_Block(bytes));
+// A fragment with room for `capacity` bytes of text (the NUL included) and
+// for `pieces` pieces in its block.
+inline __attribute__((always_inline)) Fragment* New_Fragment(size_t capacity, uint32_t pieces = 0) {
+    size_t room = sizeof(Fragment) + pieces * sizeof(Piece);
+    size_t bytes = room + capacity;
+    int32_t block_class;
+    Fragment* f = static_cast<Fragment*>(Take_Block(bytes, block_class));
     if (!f) Out_Of_Memory();
-    f->block_size = bytes;
+    f->block_class = block_class;
+    f->inline_pieces = pieces;
     f->text = Inline_Text(f);
     f->text[0] = '\0';
     f->length = 0;
-    f->capacity = bytes - sizeof(Fragment);
+    f->capacity = bytes - room;
     f->total = 0;
-    f->pieces = nullptr;
+    f->pieces = pieces ? Inline_Pieces(f) : nullptr;
     f->piece_count = 0;
-    f->piece_capacity = 0;
+    f->piece_capacity = pieces;
     ++live_fragments;
     return f;
 }
 
-bool Is_Constant(const Fragment* f) { return f->block_size == 0; }
+bool Is_Constant(const Fragment* f) { return f->block_class == kConstant; }
 
 // Constants live in static storage: the empty text, and one slot per key
 // for short texts.
@@ -148,7 +168,7 @@ struct Constant_Slot {
 };
 Constant_Slot constants[512];
 char empty_text[1];
-Fragment empty_fragment = {empty_text, 0, 1, 0, nullptr, 0, 0, 0};
+Fragment empty_fragment = {empty_text, 0, 1, 0, nullptr, 0, 0, 0, kConstant};
 
 // Copies `length` bytes; short runs, the usual case, without a call.
 inline void Put(char* out, const char* text, size_t length) {
@@ -196,10 +216,27 @@ void Append_Text(Fragment* f, const char* text, size_t length) {
     f->total += length;
 }
 
+// A fragment that becomes a piece never grows again: the spare room of a
+// text on the C heap is handed back.
+void Shrink(Fragment* f) {
+    if (f->text == Inline_Text(f) || f->capacity - f->length < 64) return;
+    char* text = static_cast<char*>(realloc(f->text, f->length + 1));
+    if (!text) return;
+    f->text = text;
+    f->capacity = f->length + 1;
+}
+
 void Append_Piece(Fragment* f, Fragment* piece) {
+    Shrink(piece);
     if (f->piece_count == f->piece_capacity) {
         uint32_t capacity = f->piece_capacity ? f->piece_capacity * 2 : 4;
-        Piece* pieces = static_cast<Piece*>(realloc(f->pieces, capacity * sizeof(Piece)));
+        Piece* pieces;
+        if (f->pieces == Inline_Pieces(f)) {
+            pieces = static_cast<Piece*>(malloc(capacity * sizeof(Piece)));
+            if (pieces) memcpy(pieces, f->pieces, f->piece_count * sizeof(Piece));
+        } else {
+            pieces = static_cast<Piece*>(realloc(f->pieces, capacity * sizeof(Piece)));
+        }
         if (!pieces) Out_Of_Memory();
         f->pieces = pieces;
         f->piece_capacity = capacity;
@@ -302,7 +339,7 @@ Fragment* Constant(int key, const char* text, size_t length) {
     if (!f.text) {
         memcpy(slot.text, text, length);
         slot.text[length] = '\0';
-        f = Fragment{slot.text, length, length + 1, length, nullptr, 0, 0, 0};
+        f = Fragment{slot.text, length, length + 1, length, nullptr, 0, 0, 0, kConstant};
     }
     return &f;
 }
@@ -346,8 +383,8 @@ namespace {
 
 void Release_One(Fragment* f) {
     if (f->text != Inline_Text(f)) free(f->text);
-    if (f->pieces) free(f->pieces);
-    Give_Block(f, f->block_size);
+    if (f->pieces != Inline_Pieces(f)) free(f->pieces);
+    Give_Block(f, f->block_class);
     --live_fragments;
 }
 
@@ -397,7 +434,7 @@ const char* Text(Fragment* f) {
     });
     text[at] = '\0';
     for (size_t i = 0; i < f->piece_count; ++i) Release(f->pieces[i].fragment);
-    free(f->pieces);
+    if (f->pieces != Inline_Pieces(f)) free(f->pieces);
     if (f->text != Inline_Text(f)) free(f->text);
     f->text = text;
     f->length = f->total = at;
@@ -501,7 +538,7 @@ const Format_Plan& Plan_Of(const char* format) {
 inline void Release_Used(Fragment* f) {
     if (Is_Constant(f)) return;
     if (f->piece_count == 0 && !f->pieces && f->text == Inline_Text(f)) {
-        Give_Block(f, f->block_size);
+        Give_Block(f, f->block_class);
         --live_fragments;
         return;
     }
@@ -591,7 +628,16 @@ Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count
         result = const_cast<Fragment*>(args[0].fragment);
         first = 1;
     } else {
-        result = New_Fragment(64);
+        // Room for the text around the large fragments, and for them.
+        size_t text = plan.literal_length;
+        uint32_t pieces = 0;
+        for (size_t i = 0; i < count; ++i) {
+            if (args[i].kind == Compose_Arg::Owned && Is_Large(args[i].fragment))
+                ++pieces;
+            else
+                text += lengths[i];
+        }
+        result = New_Fragment(text + 1, pieces);
     }
     for (size_t i = first;; ++i) {
         const Format_Plan::Run& run = plan.runs[i];

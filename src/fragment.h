@@ -5,12 +5,12 @@
 // action that consumes it, which releases it, passes it up, or hands it to a
 // context variable.  An empty fragment is a real fragment holding "".
 //
-// Small results are composed in the scratch buffer `temp_string` and copied
-// out with `Make_String`.  A result that contains a large fragment keeps that
-// fragment as a piece instead of copying it, and a composition whose format
-// starts with a large fragment grows that fragment in place; so building a
-// list of N items, or nesting N constructs, costs O(N) and never copies the
-// text built so far.
+// A small result is written in one pass into a new fragment, or after the
+// text of its first argument when that one is owned and its block has room.
+// A result that contains a large fragment keeps that fragment as a piece
+// instead of copying it, and a composition whose format starts with a large
+// fragment grows that fragment in place; so building a list of N items, or
+// nesting N constructs, costs O(N) and never copies the text built so far.
 #pragma once
 
 #include <cstddef>
