@@ -572,14 +572,16 @@ Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count
     bool large = false;
     for (size_t i = 0; i < count; ++i) {
         const Compose_Arg& arg = args[i];
-        if (plan.kinds[i] == 'd' || arg.kind == Compose_Arg::Int) {
-            if (plan.kinds[i] != 'd' || arg.kind != Compose_Arg::Int) abort();
+        if ((plan.kinds[i] == 'd') != (arg.kind == Compose_Arg::Int)) abort();  // "%d" takes an int, "%s" text
+        switch (arg.kind) {
+        case Compose_Arg::Owned:
+            if (Is_Large(arg.fragment)) large = true;
+            [[fallthrough]];
+        case Compose_Arg::Borrow: lengths[i] = arg.fragment->total; break;
+        case Compose_Arg::Chars: lengths[i] = strlen(arg.chars); break;
+        case Compose_Arg::Int:
             lengths[i] = static_cast<size_t>(snprintf(numbers[i], sizeof numbers[i], "%d", arg.number));
-        } else if (arg.kind == Compose_Arg::Chars) {
-            lengths[i] = strlen(arg.chars);
-        } else {
-            lengths[i] = arg.fragment->total;
-            if (arg.kind == Compose_Arg::Owned && Is_Large(arg.fragment)) large = true;
+            break;
         }
         length += lengths[i];
     }

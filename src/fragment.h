@@ -79,13 +79,15 @@ inline Borrowed Borrow(const Fragment* fragment) { return {fragment}; }
 
 struct Compose_Arg {
     enum Kind { Owned, Borrow, Chars, Int } kind;
-    const Fragment* fragment;
-    const char* chars;
-    int number;
-    Compose_Arg(Fragment* f) : kind(Owned), fragment(f), chars(nullptr), number(0) {}
-    Compose_Arg(Borrowed b) : kind(Borrow), fragment(b.fragment), chars(nullptr), number(0) {}
-    Compose_Arg(const char* c) : kind(Chars), fragment(nullptr), chars(c), number(0) {}
-    Compose_Arg(int n) : kind(Int), fragment(nullptr), chars(nullptr), number(n) {}
+    union {
+        const Fragment* fragment;  // Owned, Borrow
+        const char* chars;         // Chars
+        int number;                // Int
+    };
+    Compose_Arg(Fragment* f) : kind(Owned), fragment(f) {}
+    Compose_Arg(Borrowed b) : kind(Borrow), fragment(b.fragment) {}
+    Compose_Arg(const char* c) : kind(Chars), chars(c) {}
+    Compose_Arg(int n) : kind(Int), number(n) {}
 };
 
 Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count);
