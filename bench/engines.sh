@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# engines.sh: how much of a translation is reading and how much composing.
+#
+#   bench/engines.sh [--bytes SIZE] [--file FILE] [--repeat R] [--seed S]
+#
+# Builds, from the sources of this checkout, two reduced programs beside
+# the translator and times the three on the same input (a generated `mix`
+# of SIZE, 100M by default, or FILE), alternating them R times (default 5):
+#   scan   the scanner alone: every token read, its fragment released;
+#   parse  scanner and parser with the same grammar and tables, but every
+#          action only releases its right-hand side: no composition;
+#   full   the translator (build/vhdl87c, or --bin PATH).
+# It prints the best CPU time and throughput of each, and the shares of
+# scanning, parsing and composing in the translator's time.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+bin=${VHDL87C:-$root/build/vhdl87c}
+bytes=100M
+file=
+repeat=5
+seed=1
+
+while [ $# -gt 0 ]; do
+  case $1 in
+    --bytes) bytes=$2; shift 2 ;;
+    --file) file=$2; shift 2 ;;
+    --repeat) repeat=$2; shift 2 ;;
+    --seed) seed=$2; shift 2 ;;
+    --bin) bin=$2; shift 2 ;;
+    -h|--help) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) echo "engines.sh: unknown argument $1" >&2; exit 2 ;;
+  esac
+done
+[ -x "$bin" ] || { echo "engines.sh: no translator at $bin (make build)" >&2; exit 2; }
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/vhdl87c-engines.XXXXXX")
+trap 'rm -rf "$tmp"' EXIT
+
+# The same generators and compiler options as the translator's build.
+cxx=${CXX:-c++}
+flags=(-O2 -g -DNDEBUG -std=gnu++17 -w -I"$root/src" -I"$tmp")
+flex -o "$tmp/scanner.cc" "$root/src/scanner.l"
+bison -d -o "$tmp/parser.cc" "$root/src/parser.y"
+python3 "$here/engines/bare_grammar.py" "$root/src/parser.y" > "$tmp/bare.y"
+bison -Wnone -o "$tmp/bare.cc" "$tmp/bare.y"
+common=("$root/src/fragment.cc" "$root/src/diagnostics.cc" "$tmp/scanner.cc")
+"${CC:-cc}" -O2 -o "$tmp/runstat" "$here/runstat.c"
+"$cxx" "${flags[@]}" -o "$tmp/scan" "$here/engines/scan_only.cc" "$tmp/parser.cc" \
+  "${common[@]}" "$root/src/context.cc" "$root/src/translate.cc" "$root/src/type_names.cc"
+"$cxx" "${flags[@]}" -o "$tmp/parse" "$here/engines/parse_only.cc" "$tmp/bare.cc" "${common[@]}"
+
+if [ -z "$file" ]; then
+  file=$tmp/mix.vhd
+  python3 "$here/gen.py" mix --bytes "$bytes" --seed "$seed" -o "$file"
+fi
+size=$(stat -c %s "$file")
+
+declare -A best
+for round in $(seq "$repeat"); do
+  for tool in scan parse full; do
+    case $tool in full) command=$bin ;; *) command=$tmp/$tool ;; esac
+    read -r wall cpu rss code < <("$tmp/runstat" "$file" "$tmp/out" "$command")
+    if [ "$code" != 0 ]; then
+      echo "engines.sh: $tool exited with status $code" >&2
+      exit 1
+    fi
+    best[$tool]=$(awk -v a="$cpu" -v b="${best[$tool]:-1e99}" 'BEGIN { print (a < b ? a : b) }')
+  done
+done
+
+printf '%-6s %10s %9s\n' program cpu_s MiB/s
+for tool in scan parse full; do
+  awk -v t="$tool" -v c="${best[$tool]}" -v n="$size" \
+    'BEGIN { printf "%-6s %10.3f %9.1f\n", t, c, n / 1048576 / c }'
+done
+awk -v s="${best[scan]}" -v p="${best[parse]}" -v f="${best[full]}" 'BEGIN {
+  printf "shares of the translator'"'"'s time: scanning %.0f%%, parsing %.0f%%, composing %.0f%%\n",
+         100 * s / f, 100 * (p - s) / f, 100 * (f - p) / f }'
