@@ -61,24 +61,23 @@ const size_t kChunkBytes = 1 << 18;
 
 struct Free_Block { Free_Block* next; };
 Free_Block* free_blocks[7] = {};
+// Blocks never used yet are cut from the end of the newest chunk of their
+// class, one at a time: memory is touched only as it is needed.
+char* unused_from[7] = {};
+char* unused_end[7] = {};
 std::vector<void*> chunks;  // reachable until exit; never handed back
 
 // The smallest class that holds `bytes`, by steps of 32 bytes.
 const int8_t kClassOf[16] = {0, 0, 1, 2, 3, 3, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6};
 
-// Cuts a new chunk into free blocks of class `c`; false when there is no
-// memory for it.
-__attribute__((noinline)) bool Add_Chunk(int c) {
+// A block of class `c` from a new chunk; null when there is no memory.
+__attribute__((noinline)) void* Block_From_New_Chunk(int c) {
     char* chunk = static_cast<char*>(malloc(kChunkBytes));
-    if (!chunk) return false;
+    if (!chunk) return nullptr;
     chunks.push_back(chunk);
-    size_t bytes = kBlockSizes[c];
-    for (size_t at = 0; at + bytes <= kChunkBytes; at += bytes) {
-        Free_Block* block = reinterpret_cast<Free_Block*>(chunk + at);
-        block->next = free_blocks[c];
-        free_blocks[c] = block;
-    }
-    return true;
+    unused_from[c] = chunk + kBlockSizes[c];
+    unused_end[c] = chunk + kChunkBytes - kChunkBytes % kBlockSizes[c];
+    return chunk;
 }
 
 // Rounds `bytes` up to the block size it gets and tells its class.
@@ -90,9 +89,13 @@ inline void* Take_Block(size_t& bytes, int32_t& block_class) {
     int c = kClassOf[(bytes - 1) >> 5];
     block_class = c;
     bytes = kBlockSizes[c];
-    if (!free_blocks[c] && !Add_Chunk(c)) return nullptr;
-    Free_Block* block = free_blocks[c];
-    free_blocks[c] = block->next;
+    if (Free_Block* block = free_blocks[c]) {
+        free_blocks[c] = block->next;
+        return block;
+    }
+    if (unused_from[c] == unused_end[c]) return Block_From_New_Chunk(c);
+    void* block = unused_from[c];
+    unused_from[c] += bytes;
     return block;
 }
 
@@ -111,6 +114,7 @@ void Release_Blocks() {
     for (void* chunk : chunks) free(chunk);
     chunks.clear();
     for (Free_Block*& list : free_blocks) list = nullptr;
+    for (int c = 0; c < 7; ++c) unused_from[c] = unused_end[c] = nullptr;
 }
 #else
 inline void* Take_Block(size_t& bytes, int32_t& block_class) {
