@@ -151,6 +151,24 @@ TEST_F(FragmentTest, ComposeWritesAfterItsFirstFragmentOnlyWhenItOwnsIt) {
     EXPECT_EQ(Take(held), expected);
 }
 
+TEST_F(FragmentTest, AWrapperOfLargeFragmentsGrowsPastTheRoomOfItsBlock) {
+    // "[%s]" around a large fragment makes a wrapper with room for one
+    // piece; appending more large fragments to it moves its pieces out.
+    const std::string chunk(300, 'c');
+    Fragment* list = Compose("[%s]", Make_String(chunk.c_str()));
+    std::string expected = "[" + chunk + "]";
+    for (int i = 0; i < 20; ++i) {
+        list = Compose("%s%s", list, Make_String(chunk.c_str()));
+        expected += chunk;
+        ASSERT_EQ(Length(list), expected.size());
+    }
+    Fragment* copy = Copy(list);
+    EXPECT_EQ(std::string(Text(list)), expected);  // joined in place
+    list = Compose("%s!", list);
+    EXPECT_EQ(Take(list), expected + "!");
+    EXPECT_EQ(Take(copy), expected);
+}
+
 TEST_F(FragmentTest, ComposingLongListsAndDeepNestingKeepsTheText) {
     // A list grown at its end, then nested many levels deep.
     std::string expected;
