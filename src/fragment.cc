@@ -385,22 +385,15 @@ Fragment* Convert_String_To_Int(const char* text) {
 
 namespace {
 
-void Release_One(Fragment* f) {
+inline void Release_One(Fragment* f) {
     if (f->text != Inline_Text(f)) free(f->text);
-    if (f->pieces != Inline_Pieces(f)) free(f->pieces);
+    if (f->pieces && f->pieces != Inline_Pieces(f)) free(f->pieces);
     Give_Block(f, f->block_class);
     --live_fragments;
 }
 
-}  // namespace
-
-void Release(Fragment* fragment) {
-    if (!fragment || Is_Constant(fragment)) return;
-    if (fragment->piece_count == 0) {
-        Release_One(fragment);
-        return;
-    }
-    // Pieces nest as deep as the source does: no recursion.
+// Pieces nest as deep as the source does: no recursion.
+__attribute__((noinline)) void Release_With_Pieces(Fragment* fragment) {
     static std::vector<Fragment*> pending;
     pending.push_back(fragment);
     while (!pending.empty()) {
@@ -409,6 +402,16 @@ void Release(Fragment* fragment) {
         for (size_t i = 0; i < f->piece_count; ++i) pending.push_back(f->pieces[i].fragment);
         Release_One(f);
     }
+}
+
+}  // namespace
+
+void Release(Fragment* fragment) {
+    if (!fragment || Is_Constant(fragment)) return;
+    if (fragment->piece_count == 0)
+        Release_One(fragment);
+    else
+        Release_With_Pieces(fragment);
 }
 
 Fragment* Copy(const Fragment* fragment) {
@@ -537,18 +540,6 @@ const Format_Plan& Plan_Of(const char* format) {
     }
 }
 
-// Releases a fragment whose text has been copied: the usual small one
-// without a call.
-inline void Release_Used(Fragment* f) {
-    if (Is_Constant(f)) return;
-    if (f->piece_count == 0 && !f->pieces && f->text == Inline_Text(f)) {
-        Give_Block(f, f->block_class);
-        --live_fragments;
-        return;
-    }
-    Release(f);
-}
-
 void Put_Whole(char*& out, const Fragment* f) {
     if (f->piece_count == 0) {
         Put(out, f->text, f->length);
@@ -573,13 +564,17 @@ Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count
     size_t length = plan.literal_length;
     size_t lengths[kMaxDirectives];
     char numbers[kMaxDirectives][12];
-    bool large = false;
+    uint32_t large = 0;         // owned large fragments, kept as pieces
+    size_t large_length = 0;    // and their text
     for (size_t i = 0; i < count; ++i) {
         const Compose_Arg& arg = args[i];
         if ((plan.kinds[i] == 'd') != (arg.kind == Compose_Arg::Int)) abort();  // "%d" takes an int, "%s" text
         switch (arg.kind) {
         case Compose_Arg::Owned:
-            if (Is_Large(arg.fragment)) large = true;
+            if (Is_Large(arg.fragment)) {
+                ++large;
+                large_length += arg.fragment->total;
+            }
             [[fallthrough]];
         case Compose_Arg::Borrow: lengths[i] = arg.fragment->total; break;
         case Compose_Arg::Chars: lengths[i] = strlen(arg.chars); break;
@@ -614,7 +609,7 @@ Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count
             if (i == count) break;
             const Compose_Arg& arg = args[i];
             switch (arg.kind) {
-            case Compose_Arg::Owned: Put_Whole(out, arg.fragment); Release_Used(const_cast<Fragment*>(arg.fragment)); break;
+            case Compose_Arg::Owned: Put_Whole(out, arg.fragment); Release(const_cast<Fragment*>(arg.fragment)); break;
             case Compose_Arg::Borrow: Put_Whole(out, arg.fragment); break;
             case Compose_Arg::Chars: Put(out, arg.chars, lengths[i]); out += lengths[i]; break;
             case Compose_Arg::Int: Put(out, numbers[i], lengths[i]); out += lengths[i]; break;
@@ -635,15 +630,7 @@ Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count
         first = 1;
     } else {
         // Room for the text around the large fragments, and for them.
-        size_t text = plan.literal_length;
-        uint32_t pieces = 0;
-        for (size_t i = 0; i < count; ++i) {
-            if (args[i].kind == Compose_Arg::Owned && Is_Large(args[i].fragment))
-                ++pieces;
-            else
-                text += lengths[i];
-        }
-        result = New_Fragment(text + 1, pieces);
+        result = New_Fragment(length - large_length + 1, large);
     }
     for (size_t i = first;; ++i) {
         const Format_Plan::Run& run = plan.runs[i];
