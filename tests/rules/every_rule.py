@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Every rule of the grammar is reduced by some golden input.
+
+Runs the golden inputs through count_reductions (the translator's parser
+with its reductions counted) and fails naming each rule that none of them
+reduces, with its line in the grammar file.  The rules are bison's own
+(scripts/grammar_rules.py), so the count does not depend on the grammar
+file's layout.
+
+    every_rule.py --counter BIN --grammar src/parser.y [--bison B] INPUT_OR_DIR...
+
+A directory stands for every .vhd file below it.
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+import grammar_rules  # noqa: E402
+
+
+def inputs(paths):
+    files = []
+    for path in paths:
+        if os.path.isdir(path):
+            for top, _, names in os.walk(path):
+                files += [os.path.join(top, n) for n in names if n.endswith(".vhd")]
+        elif os.path.exists(path):
+            files.append(path)
+    return sorted(files)
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--counter", required=True)
+    ap.add_argument("--grammar", required=True)
+    ap.add_argument("--bison")
+    ap.add_argument("--counts", action="store_true", help="print every rule's count")
+    ap.add_argument("paths", nargs="+")
+    args = ap.parse_args()
+
+    grammar = grammar_rules.read(args.grammar, args.bison)
+    files = inputs(args.paths)
+    if not files:
+        sys.exit("every_rule: no inputs")
+    run = subprocess.run([args.counter] + files, stdout=subprocess.PIPE, text=True)
+    if run.returncode != 0:
+        sys.exit("every_rule: %s failed with status %d" % (args.counter, run.returncode))
+    counts, lines = {}, {}
+    for line in run.stdout.splitlines():
+        rule, count, at = (int(x) for x in line.split())
+        counts[rule], lines[rule] = count, at
+
+    numbers = {rule.number for rule in grammar.rules}
+    strange = sorted(set(counts) - numbers)
+    if strange:
+        sys.exit("every_rule: the counting build reduced rules %s, which the grammar has not: "
+                 "is it built from another grammar?" % strange)
+    never = [rule for rule in grammar.rules if rule.number not in counts]
+    if args.counts:
+        for rule in grammar.rules:
+            print("%6d  %s: %s" % (counts.get(rule.number, 0), rule.lhs, " ".join(rule.rhs) or "%empty"))
+    for rule in never:
+        print("%s: rule %d never reduced: %s: %s"
+              % (os.path.basename(args.grammar), rule.number, rule.lhs, " ".join(rule.rhs) or "%empty"))
+    print("%d inputs, %d of %d rules reduced" % (len(files), len(grammar.rules) - len(never), len(grammar.rules)))
+    sys.exit(1 if never else 0)
+
+
+if __name__ == "__main__":
+    main()
