@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Random VHDL-87 design files that the translator's grammar accepts.
 
-The productions are read from src/parser.y, so every production of the
-grammar can be chosen and the generator follows the grammar as it changes.
+The productions are bison's own reading of src/parser.y (its report, through
+scripts/grammar_rules.py; bison must be installed), so every production of
+the grammar can be chosen, the generator follows the grammar as it changes,
+and the grammar file's layout does not matter.
 A derivation is random but bounded: alternatives are drawn uniformly among
 those that can still finish within the remaining depth, and once a file has
 grown past its token budget only the shortest alternatives are taken.
@@ -27,8 +29,10 @@ the same seed gives the same files.
 import argparse
 import os
 import random
-import re
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
+import grammar_rules  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_GRAMMAR = os.path.join(HERE, "..", "src", "parser.y")
@@ -76,25 +80,10 @@ NESTING = {"primary": 2, "seq_stat": 3, "concurrent_stat": 2, "block_config": 2,
            "name2": 2, "mark": 2}
 
 
-def read_grammar(path):
-    """Productions of the grammar file: {lhs: [[symbol, ...], ...]}."""
-    with open(path, encoding="utf-8") as f:
-        text = f.read()
-    parts = re.split(r"^%%[ \t]*$", text, flags=re.M)
-    if len(parts) < 2:
-        raise SystemExit("gen_vhdl: no rules section in " + path)
-    rules, lhs = {}, None
-    for line in parts[1].splitlines():
-        m = re.match(r"^([a-z_][a-z_0-9]*)\s*$", line)
-        if m:
-            lhs = m.group(1)
-            rules.setdefault(lhs, [])
-            continue
-        m = re.match(r"^\s+[:|]\s*(.*)$", line)
-        if m and lhs:
-            rhs = m.group(1).split("{", 1)[0].split()
-            rules[lhs].append([s for s in rhs if s != "%empty"])
-    return rules
+def read_grammar(path, bison=None):
+    """Productions of the grammar, as bison reads them:
+    {lhs: [[symbol, ...], ...]}, alternatives in the grammar's order."""
+    return grammar_rules.read(path, bison).by_lhs()
 
 
 def min_heights(rules):
@@ -290,13 +279,14 @@ def main():
     ap.add_argument("--count", type=int, default=1, help="number of files")
     ap.add_argument("--out", help="directory for the files (default: one file on standard output)")
     ap.add_argument("--grammar", default=DEFAULT_GRAMMAR, help="the bison grammar (default: src/parser.y)")
+    ap.add_argument("--bison", help="the bison program (default: $BISON or bison)")
     ap.add_argument("--max-tokens", type=int, default=1500, help="soft limit of tokens per file")
     ap.add_argument("--max-depth", type=int, default=45, help="depth limit of a derivation")
     ap.add_argument("--units", type=int, help="design units per file (default: drawn by the grammar)")
     ap.add_argument("--stats", action="store_true", help="print the grammar's size on the error stream")
     args = ap.parse_args()
 
-    rules = read_grammar(args.grammar)
+    rules = read_grammar(args.grammar, args.bison)
     rng = random.Random(args.seed)
     gen = Generator(rules, rng, args.max_depth, args.max_tokens)
     if not args.out:

@@ -1,30 +1,57 @@
 #!/bin/bash
 # The translation writes operators without the grouping the parser chose, so
 # this test builds a probe translator from a copy of the sources whose
-# two-operand `relation` actions (and the two signs) wrap their text in
+# two-operand `relation` rules (and the two signs) wrap their text in
 # parentheses, and reads the grouping off the probe's output.
+#
+# The rules are found in bison's report (scripts/grammar_rules.py), and the
+# wrapping is added to their actions in the generated parser, after the
+# grammar's own code: the grammar file's layout does not matter.
 # Usage: grouping.sh BISON FLEX CXX SOURCE_DIR
 set -u
 bison=$1 flex=$2 cxx=$3 src=$4
+here=$(cd "$(dirname "$0")" && pwd)
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 cp -R "$src"/. "$tmp"/
-
-# `relation : relation t_X relation { $$ = Compose("FORMAT", ...` becomes
-# Compose("(FORMAT)", ...; the same for `t_Plus primary` and `t_Minus primary`.
-wrap='s/Compose\("([^"]*)"/Compose("(\1)"/'
-binary='^[[:space:]]*[|][[:space:]]*relation t_[A-Za-z]+ relation[[:space:]]'
-sign='^[[:space:]]*[|][[:space:]]*t_(Plus|Minus) primary[[:space:]]'
-sed -E -i "/^relation\$/,/^[[:space:]]*;/{ /$binary/$wrap; /$sign/$wrap; }" "$tmp/parser.y"
-changed=$(grep -c 'Compose("(' "$tmp/parser.y")
-before=$(grep -c 'Compose("(' "$src/parser.y")
-if [ $((changed - before)) != 15 ]; then
-  echo "expected to wrap 13 two-operand relations and 2 signs, wrapped $((changed - before))"
-  exit 1
-fi
 
 cd "$tmp"
 "$bison" --defines=parser.hh -o parser.cc parser.y || exit 1
 "$flex" -o scanner.cc scanner.l || exit 1
+
+# `relation : relation t_X relation` and `relation : t_Plus|t_Minus primary`:
+# after the action, $$ = Compose("(%s)", $$).  Bison writes each action as
+# `case N:` ... `break;`, with $$ as (yyval) or (yyval.MEMBER).
+BISON=$bison python3 - "$here/../../scripts" parser.y parser.cc <<'PYTHON' || exit 1
+import re, sys
+sys.path.insert(0, sys.argv[1])
+import grammar_rules
+
+grammar, code = sys.argv[2], sys.argv[3]
+wanted = {r.number for r in grammar_rules.read(grammar).rules if r.lhs == "relation" and (
+    (len(r.rhs) == 3 and r.rhs[0] == r.rhs[2] == "relation" and r.rhs[1].startswith("t_")) or
+    r.rhs in (("t_Plus", "primary"), ("t_Minus", "primary")))}
+lines = open(code).read().split("\n")
+out, rule, wrapped = [], None, 0
+for line in lines:
+    m = re.match(r"\s*case (\d+):", line)
+    if m:
+        # Bison numbers rules in the generated code one above its report.
+        rule = int(m.group(1)) - 1
+    if rule in wanted and line.strip() == "break;":
+        value = re.findall(r"\(yyval(?:\.\w+)?\)", "\n".join(out[start:]))
+        if not value:
+            sys.exit("grouping: rule %d does not set $$" % rule)
+        out.append("    %s = Compose(\"(%%s)\", %s);" % (value[0], value[0]))
+        wrapped += 1
+        rule = None
+    if m:
+        start = len(out)
+    out.append(line)
+if wrapped != 15 or len(wanted) != 15:
+    sys.exit("expected to wrap 13 two-operand relations and 2 signs, found %d rules, wrapped %d"
+             % (len(wanted), wrapped))
+open(code, "w").write("\n".join(out))
+PYTHON
 "$cxx" -std=c++17 -O0 -w -I. -o probe ./*.cc || exit 1
 
 fail=0
