@@ -10,6 +10,8 @@
 #   parse  scanner and parser with the same grammar and tables, but every
 #          action only releases its right-hand side: no composition;
 #   full   the translator (build/vhdl87c, or --bin PATH).
+# The reduced programs are built from SOURCE/scanner.l, SOURCE/parser.y and
+# the other SOURCE/*.cc (--source SOURCE, default src/ of this checkout).
 # It prints the best CPU time and throughput of each, and the shares of
 # scanning, parsing and composing in the translator's time.
 set -euo pipefail
@@ -21,6 +23,7 @@ bytes=100M
 file=
 repeat=5
 seed=1
+source=$root/src
 
 while [ $# -gt 0 ]; do
   case $1 in
@@ -29,7 +32,8 @@ while [ $# -gt 0 ]; do
     --repeat) repeat=$2; shift 2 ;;
     --seed) seed=$2; shift 2 ;;
     --bin) bin=$2; shift 2 ;;
-    -h|--help) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --source) source=$(cd "$2" && pwd); shift 2 ;;
+    -h|--help) sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "engines.sh: unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -40,18 +44,18 @@ trap 'rm -rf "$tmp"' EXIT
 
 # The same generators and compiler options as the translator's build.
 cxx=${CXX:-c++}
-flags=(-O2 -g -DNDEBUG -std=gnu++17 -w -I"$root/src" -I"$tmp")
-flex -o "$tmp/scanner.cc" "$root/src/scanner.l"
-bison -d -o "$tmp/parser.cc" "$root/src/parser.y"
-python3 "$here/engines/bare_grammar.py" "$root/src/parser.y" > "$tmp/bare.y"
+flags=(-O2 -g -DNDEBUG -std=gnu++17 -w -I"$source" -I"$tmp")
+flex -o "$tmp/scanner.cc" "$source/scanner.l"
+bison -Wnone -d -o "$tmp/parser.cc" "$source/parser.y"
+python3 "$here/engines/bare_grammar.py" "$source/parser.y" > "$tmp/bare.y"
 bison -Wnone -o "$tmp/bare.cc" "$tmp/bare.y"
 # Every source of the translator but its driver, whatever the files are
 # called, compiled once; each program takes the parser it needs.
 common=()
-for source in "$root"/src/*.cc "$tmp/scanner.cc"; do
-  case $source in */main.cc) continue ;; esac
-  object=$tmp/$(basename "${source%.cc}").o
-  "$cxx" "${flags[@]}" -c -o "$object" "$source"
+for unit in "$source"/*.cc "$tmp/scanner.cc"; do
+  case $unit in */main.cc) continue ;; esac
+  object=$tmp/$(basename "${unit%.cc}").o
+  "$cxx" "${flags[@]}" -c -o "$object" "$unit"
   common+=("$object")
 done
 "${CC:-cc}" -O2 -o "$tmp/runstat" "$here/runstat.c"

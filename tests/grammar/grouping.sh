@@ -15,12 +15,12 @@ tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 cp -R "$src"/. "$tmp"/
 
 cd "$tmp"
-"$bison" --defines=parser.hh -o parser.cc parser.y || exit 1
+"$bison" -Wnone --defines=parser.hh -o parser.cc parser.y || exit 1
 "$flex" -o scanner.cc scanner.l || exit 1
 
 # `relation : relation t_X relation` and `relation : t_Plus|t_Minus primary`:
 # after the action, $$ = Compose("(%s)", $$).  Bison writes each action as
-# `case N:` ... `break;`, with $$ as (yyval) or (yyval.MEMBER).
+# `case N:` ... `break;`, with $$ as yyval or (yyval.MEMBER).
 BISON=$bison python3 - "$here/../../scripts" parser.y parser.cc <<'PYTHON' || exit 1
 import re, sys
 sys.path.insert(0, sys.argv[1])
@@ -38,7 +38,7 @@ for line in lines:
         # Bison numbers rules in the generated code one above its report.
         rule = int(m.group(1)) - 1
     if rule in wanted and line.strip() == "break;":
-        value = re.findall(r"\(yyval(?:\.\w+)?\)", "\n".join(out[start:]))
+        value = re.findall(r"\byyval(?:\.\w+)?\b", "\n".join(out[start:]))
         if not value:
             sys.exit("grouping: rule %d does not set $$" % rule)
         out.append("    %s = Compose(\"(%%s)\", %s);" % (value[0], value[0]))
