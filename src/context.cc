@@ -2,6 +2,7 @@
 
 #include "fragment.h"
 
+int DEBUG = 0;
 Fragment* temp_function_definations = nullptr;
 Fragment* temp_process_definations = nullptr;
 Fragment* temp_process_headers = nullptr;

@@ -33,6 +33,10 @@ extern Fragment* for_from_string;
 extern Fragment* for_to_string;
 extern Fragment* for_direction_string;
 
+// Set by -DEBUG: prints the hexadecimal letters met by Convert_String_To_Int
+// and the type-declaration traces.
+extern int DEBUG;
+
 // Start values: empty fragments and zeros.
 void Start_Context();
 // Releases the context's fragments at the end of a run.

@@ -2,7 +2,7 @@
  *
  * One action per production, in the order of the grammar's production list.
  * Each action composes its fragment from the fragments of its right-hand
- * side with one format string (Compose, fragment.h).  Every $k that carries
+ * side with one format string (Compose, compose.h).  Every $k that carries
  * a fragment is consumed exactly once: by Compose, passed up as $$, or
  * released with Drop.  Borrow(v) reads a context variable without taking it.
  * The six single-character tokens ( ) , . : ; carry no fragment.
@@ -16,8 +16,10 @@
 }
 
 %code {
+#include "compose.h"
 #include "context.h"
 #include "diagnostics.h"
+#include "literals.h"
 #include "scanner.h"
 #include "translate.h"
 #include "type_names.h"

@@ -2,8 +2,10 @@
 
 #include <cstring>
 
+#include "compose.h"
 #include "context.h"
 #include "fragment.h"
+#include "literals.h"
 #include "type_names.h"
 
 Fragment* Mark_Of(Fragment* identifier) {

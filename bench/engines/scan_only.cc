@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "fragment.h"
+#include "literals.h"
 #include "parser.hh"
 #include "scanner.h"
 

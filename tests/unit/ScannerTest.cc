@@ -9,6 +9,7 @@
 
 #include "diagnostics.h"
 #include "fragment.h"
+#include "literals.h"
 #include "parser.hh"
 #include "scanner.h"
 
