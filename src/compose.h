@@ -2,8 +2,10 @@
 // texts and numbers, the one way the grammar's actions build their text.
 //
 // Compose(format, args...) fills the format with its arguments, in order.
-// The format must be a string constant: its layout (literal runs and
-// directives) is worked out once and remembered by its address.  A
+// The format must be a string literal, checked when building: one argument
+// per "%s" or "%d", an int for each "%d" and text for each "%s", or the
+// build fails.  Its layout (literal runs and directives) is worked out at
+// the first call and remembered by its address.  A
 // Fragment* argument is consumed; Borrow(f) reads a fragment that stays with
 // its owner (a context variable); a const char* is constant text; an int
 // fills "%d".  The result is a fragment the caller owns.  It may be the
@@ -13,6 +15,7 @@
 #pragma once
 
 #include <cstddef>
+#include <type_traits>
 
 #include "fragment.h"
 
@@ -38,8 +41,47 @@ struct Compose_Arg {
 
 Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count);
 
+// The build-time check.  `"" format` fails to compile ("parse error in
+// template argument list") unless the format is a string literal; the
+// counts are constant expressions of its text.
+#define Compose(format, ...) \
+    Compose_Checked<Format_Directives("" format), Format_Int_Directives("" format)>(format, __VA_ARGS__)
+
+// Directives "%s" and "%d" in a format.
+template <size_t N>
+constexpr int Format_Directives(const char (&format)[N]) {
+    int count = 0;
+    for (size_t i = 0; i + 1 < N; ++i)
+        if (format[i] == '%' && (format[i + 1] == 's' || format[i + 1] == 'd')) ++count, ++i;
+    return count;
+}
+
+// Bit k set when the directive k (from 0) is "%d".
+template <size_t N>
+constexpr unsigned Format_Int_Directives(const char (&format)[N]) {
+    unsigned mask = 0;
+    int k = 0;
+    for (size_t i = 0; i + 1 < N; ++i) {
+        if (format[i] != '%' || (format[i + 1] != 's' && format[i + 1] != 'd')) continue;
+        if (format[i + 1] == 'd') mask |= 1u << k;
+        ++k, ++i;
+    }
+    return mask;
+}
+
+// Bit k set when the argument k is a number.
 template <class... A>
-Fragment* Compose(const char* format, A... args) {
+constexpr unsigned Int_Arguments() {
+    unsigned mask = 0;
+    int k = 0;
+    ((mask |= std::is_integral<A>::value ? 1u << k++ : (k++, 0u)), ...);
+    return mask;
+}
+
+template <int Directives, unsigned Int_Directives, class... A>
+Fragment* Compose_Checked(const char* format, A... args) {
+    static_assert(Directives == sizeof...(A), "Compose: the format has not one %s or %d per argument");
+    static_assert(Int_Directives == Int_Arguments<A...>(), "Compose: %d takes a number, %s a text");
     const Compose_Arg list[] = {Compose_Arg(args)...};
     return Compose_Args(format, list, sizeof...(args));
 }

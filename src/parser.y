@@ -612,7 +612,7 @@ association_list_2
     ;
 /* One element makes an index, more make an argument list. */
 gen_association_list
-    : '(' gen_association_list_1 ')'                    { $$ = Compose(array_flag == 1 ? "[%s]" : "(%s)", $2); array_flag = 0; }
+    : '(' gen_association_list_1 ')'                    { $$ = array_flag == 1 ? Compose("[%s]", $2) : Compose("(%s)", $2); array_flag = 0; }
     ;
 /* elements, counted in array_flag */
 gen_association_list_1
@@ -1055,7 +1055,7 @@ if_scheme
     ;
 /* The bounds come from the last explicit range, not from the range's text. */
 for_scheme
-    : t_FOR t_Identifier t_IN discrete_range            { $$ = Compose(Is_Descending() ? "%s (%s=%s; %s>=%s; %s--)" : "%s (%s=%s; %s<=%s; %s++)", $1, Borrow($2), Borrow(for_from_string), Borrow($2), Borrow(for_to_string), Borrow($2)); Drop($2, $3, $4); }
+    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); }
     ;
 while_scheme
     : t_WHILE expr                                      { $$ = Compose("%s (%s)", $1, $2); }

@@ -75,7 +75,12 @@ void Record_Range(const Fragment* left, const Fragment* direction, const Fragmen
     Set(for_to_string, Copy(right));
 }
 
-bool Is_Descending() { return strcmp(Text(for_direction_string), "downto") == 0; }
+Fragment* For_Loop_Over_Last_Range(Fragment* keyword, const Fragment* parameter) {
+    Borrowed p = Borrow(parameter);
+    if (strcmp(Text(for_direction_string), "downto") == 0)
+        return Compose("%s (%s=%s; %s>=%s; %s--)", keyword, p, Borrow(for_from_string), p, Borrow(for_to_string), p);
+    return Compose("%s (%s=%s; %s<=%s; %s++)", keyword, p, Borrow(for_from_string), p, Borrow(for_to_string), p);
+}
 
 void Print_Translation(const Fragment* translation) {
     Write(translation, stdout);

@@ -28,7 +28,8 @@ void Trace_Element_Type(Fragment* element);
 int Element_Count(const Fragment* left, Fragment* direction, const Fragment* right);
 // Records the bounds of an explicit range for the next for scheme (copies).
 void Record_Range(const Fragment* left, const Fragment* direction, const Fragment* right);
-// Whether the last explicit range runs downwards.
-bool Is_Descending();
+// The head of a for loop over the bounds of the last explicit range,
+// counting down after "downto", else up.  Consumes `keyword`.
+Fragment* For_Loop_Over_Last_Range(Fragment* keyword, const Fragment* parameter);
 // Prints the translation and one line end.
 void Print_Translation(const Fragment* translation);
