@@ -46,10 +46,9 @@ bison -d -o "$tmp/parser.cc" "$root/src/parser.y"
 python3 "$here/engines/bare_grammar.py" "$root/src/parser.y" > "$tmp/bare.y"
 bison -Wnone -o "$tmp/bare.cc" "$tmp/bare.y"
 common=("$root/src/fragment.cc" "$root/src/compose.cc" "$root/src/blocks.cc" "$root/src/literals.cc"
-        "$root/src/context.cc" "$root/src/diagnostics.cc" "$tmp/scanner.cc")
+        "$root/src/context.cc" "$root/src/type_names.cc" "$root/src/diagnostics.cc" "$tmp/scanner.cc")
 "${CC:-cc}" -O2 -o "$tmp/runstat" "$here/runstat.c"
-"$cxx" "${flags[@]}" -o "$tmp/scan" "$here/engines/scan_only.cc" "$tmp/parser.cc" \
-  "${common[@]}" "$root/src/translate.cc" "$root/src/type_names.cc"
+"$cxx" "${flags[@]}" -o "$tmp/scan" "$here/engines/scan_only.cc" "$tmp/parser.cc" "${common[@]}"
 "$cxx" "${flags[@]}" -o "$tmp/parse" "$here/engines/parse_only.cc" "$tmp/bare.cc" "${common[@]}"
 
 if [ -z "$file" ]; then

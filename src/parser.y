@@ -21,7 +21,6 @@
 #include "diagnostics.h"
 #include "literals.h"
 #include "scanner.h"
-#include "translate.h"
 #include "type_names.h"
 
 #define YYINITDEPTH 200
@@ -338,7 +337,7 @@ entity_decl_3
 /* port clause: its name list becomes the head of every later process */
 entity_decl_2
     : %empty                                            { $$ = Empty(); }
-    | t_PORT interf_list ';'                            { Set(temp_process_headers, Copy($2)); $$ = Compose("%s %s;\n", $1, $2); }
+    | t_PORT interf_list ';'                            { Record_Port_Names($2); $$ = Compose("%s %s;\n", $1, $2); }
     ;
 /* generic clause */
 entity_decl_1
@@ -612,13 +611,13 @@ association_list_2
     ;
 /* One element makes an index, more make an argument list. */
 gen_association_list
-    : '(' gen_association_list_1 ')'                    { $$ = array_flag == 1 ? Compose("[%s]", $2) : Compose("(%s)", $2); array_flag = 0; }
+    : '(' gen_association_list_1 ')'                    { $$ = Index_Or_Argument_List($2); }
     ;
 /* elements, counted in array_flag */
 gen_association_list_1
-    : gen_association_element                           { $$ = $1; if (array_flag == 0) array_flag = 1; }
+    : gen_association_element                           { $$ = $1; Count_First_Element(); }
     | gen_association_list_1 ',' gen_association_element
-                                                        { $$ = Compose("%s, %s", $1, $3); array_flag = 2; }
+                                                        { $$ = Compose("%s, %s", $1, $3); Count_Further_Element(); }
     ;
 association_element
     : formal_part t_Arrow actual_part                   { $$ = Compose("%s %s %s", $1, $2, $3); }
@@ -786,6 +785,11 @@ choice
  * Type declarations and definitions
  ****************************************************************************/
 
+/* The kind of the last type definition chooses the format (Type_Declaration):
+     enumeration   "typedef enum %s %s;\n"   definition, name
+     array         "typedef %s %s%s%s;\n"    element type, name, definition,
+                                             constraint of the element type
+     other kinds   "%s %s;\n"                name, definition              */
 type_decl
     : t_TYPE t_Identifier type_decl_1 ';'               { $$ = Type_Declaration($2, $3); Drop($1); }
     ;
@@ -796,14 +800,14 @@ type_decl_1
     ;
 /* Each definition leaves its kind for the type declaration. */
 type_definition
-    : enumeration_type_definition                       { $$ = $1; type_of_type = 1; }
-    | range_constraint                                  { $$ = $1; type_of_type = 2; }
-    | physical_type_definition                          { $$ = $1; type_of_type = 3; }
-    | unconstrained_array_definition                    { $$ = $1; type_of_type = 4; }
-    | constrained_array_definition                      { $$ = $1; type_of_type = 5; }
-    | record_type_definition                            { $$ = $1; type_of_type = 6; }
-    | access_type_definition                            { $$ = $1; type_of_type = 7; }
-    | file_type_definition                              { $$ = $1; type_of_type = 8; }
+    : enumeration_type_definition                       { $$ = $1; Record_Type_Kind(Enumeration_Type); }
+    | range_constraint                                  { $$ = $1; Record_Type_Kind(Range_Type); }
+    | physical_type_definition                          { $$ = $1; Record_Type_Kind(Physical_Type); }
+    | unconstrained_array_definition                    { $$ = $1; Record_Type_Kind(Unconstrained_Array_Type); }
+    | constrained_array_definition                      { $$ = $1; Record_Type_Kind(Constrained_Array_Type); }
+    | record_type_definition                            { $$ = $1; Record_Type_Kind(Record_Type); }
+    | access_type_definition                            { $$ = $1; Record_Type_Kind(Access_Type); }
+    | file_type_definition                              { $$ = $1; Record_Type_Kind(File_Type); }
     ;
 enumeration_type_definition
     : '(' enumeration_type_definition_1 ')'             { $$ = Compose("{%s}", $2); }
@@ -905,12 +909,12 @@ discrete_range
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
     : subtype_indic1                                    { $$ = $1; }
-    | expr direction expr                               { number_of_bits = Element_Count($1, $2, $3); $$ = Compose("%d", number_of_bits); Drop($1, $2, $3); }
+    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
     : attribute_name                                    { $$ = $1; }
-    | expr direction expr                               { Record_Range($1, $2, $3); $$ = Make_String(Contains($1, '.') || Contains($3, '.') ? "float" : "int"); Drop($1, $2, $3); }
+    | expr direction expr                               { Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); Drop($1, $2, $3); }
     ;
 direction
     : t_TO                                              { $$ = $1; }
