@@ -11,7 +11,7 @@ int main() {
     Reset_Scanner(stdin);
     long tokens = 0;
     while (yylex() != 0) {
-        Release(yylval.frag);
+        Release(yylval);
         ++tokens;
     }
     printf("%ld tokens\n", tokens);
