@@ -27,6 +27,7 @@
 #include <cstring>
 #include <string>
 
+#include "context.h"
 #include "fragment.h"
 #include "run.h"
 

@@ -1,14 +1,22 @@
+// The translation context: its variables and every operation on them (see
+// context.h).
 #include "context.h"
 
-#include "fragment.h"
+#include <cstring>
 
+#include "compose.h"
+#include "fragment.h"
+#include "literals.h"
+#include "type_names.h"
+
+int DEBUG = 0;
 Fragment* temp_function_definations = nullptr;
 Fragment* temp_process_definations = nullptr;
 Fragment* temp_process_headers = nullptr;
 Fragment* temp_type_name = nullptr;
 Fragment* type_of_type_array = nullptr;
-int type_of_type = 0;
-int array_flag = 0;
+Type_Kind type_of_type = No_Type_Kind;
+Element_Count_Flag array_flag = No_Element;
 int number_of_bits = 0;
 Fragment* for_from_string = nullptr;
 Fragment* for_to_string = nullptr;
@@ -23,8 +31,8 @@ void Start_Context() {
     Set(for_from_string, Empty());
     Set(for_to_string, Empty());
     Set(for_direction_string, Empty());
-    array_flag = 0;
-    type_of_type = 0;
+    array_flag = No_Element;
+    type_of_type = No_Type_Kind;
     number_of_bits = 0;
 }
 
@@ -33,4 +41,113 @@ void Release_Context() {
                               &temp_process_headers, &type_of_type_array, &for_from_string,
                               &for_to_string, &for_direction_string};
     for (Fragment** variable : variables) Set(*variable, nullptr);
+}
+
+// ---- Design units and declarations ----------------------------------------
+
+Fragment* Take_Declarations() {
+    Fragment* declarations = temp_function_definations;
+    temp_function_definations = Empty();
+    return declarations;
+}
+
+Fragment* Entity_Unit(Fragment* entity) {
+    Release(entity);
+    Set(temp_process_definations, Take_Declarations());  // adopted, not copied
+    return Empty();
+}
+
+void Record_Port_Names(const Fragment* interface_list) { Set(temp_process_headers, Copy(interface_list)); }
+
+void Append_Declaration(Fragment* line) {
+    temp_function_definations = Combine(temp_function_definations, line);
+}
+
+// ---- Types ---------------------------------------------------------------
+
+Fragment* Mark_Of(Fragment* identifier) {
+    const char* name = Text(identifier);
+    const char* c_name = Return_Type(name);
+    if (c_name == name) return identifier;  // not in the table: kept as it is
+    Release(identifier);
+    return Make_String(c_name);
+}
+
+const char* Declared_Type() { return Return_Type(Text(temp_type_name)); }
+
+void Record_Subtype(const Fragment* mark, const Fragment* suffix) {
+    Set(temp_type_name, Copy(mark));
+    Set(type_of_type_array, Copy(suffix));
+}
+
+void Record_Type_Kind(Type_Kind kind) { type_of_type = kind; }
+
+Fragment* Type_Declaration(Fragment* name, Fragment* definition) {
+    if (DEBUG) printf("/* type number=%d */\n", static_cast<int>(type_of_type));
+    switch (type_of_type) {
+    case Enumeration_Type:
+        type_of_type = No_Type_Kind;
+        return Compose("typedef enum %s %s;\n", definition, name);
+    case Unconstrained_Array_Type:
+    case Constrained_Array_Type:
+        type_of_type = No_Type_Kind;
+        return Compose("typedef %s %s%s%s;\n", Borrow(temp_type_name), name, definition,
+                       Borrow(type_of_type_array));
+    default:
+        return Compose("%s %s;\n", name, definition);
+    }
+}
+
+void Trace_Element_Type(Fragment* element) {
+    if (DEBUG) printf("/*$6=%s */\n", Text(element));
+}
+
+// ---- Lists and ranges ------------------------------------------------------
+
+void Count_First_Element() {
+    if (array_flag == No_Element) array_flag = One_Element;
+}
+
+void Count_Further_Element() { array_flag = Several_Elements; }
+
+Fragment* Index_Or_Argument_List(Fragment* elements) {
+    bool index = array_flag == One_Element;
+    array_flag = No_Element;
+    return index ? Compose("[%s]", elements) : Compose("(%s)", elements);
+}
+
+int Count_Range_Elements(const Fragment* left, Fragment* direction, const Fragment* right) {
+    // The count wraps like 32-bit integers instead of overflowing.
+    auto wrap = [](long long value) { return static_cast<int>(static_cast<unsigned>(value)); };
+    if (strcmp(Text(direction), "downto") == 0)
+        number_of_bits = wrap(static_cast<long long>(Leading_Int(left)) - Leading_Int(right) + 1);
+    else if (strcmp(Text(direction), "to") == 0)
+        number_of_bits = wrap(static_cast<long long>(Leading_Int(right)) - Leading_Int(left) + 1);
+    else
+        number_of_bits = 0;
+    return number_of_bits;
+}
+
+void Record_Range(const Fragment* left, const Fragment* direction, const Fragment* right) {
+    Set(for_from_string, Copy(left));
+    Set(for_direction_string, Copy(direction));
+    Set(for_to_string, Copy(right));
+}
+
+const char* Float_Or_Int_By_Bounds(const Fragment* left, const Fragment* right) {
+    return Contains(left, '.') || Contains(right, '.') ? "float" : "int";
+}
+
+Fragment* For_Loop_Over_Last_Range(Fragment* keyword, const Fragment* parameter) {
+    Borrowed p = Borrow(parameter);
+    if (strcmp(Text(for_direction_string), "downto") == 0)
+        return Compose("%s (%s=%s; %s>=%s; %s--)", keyword, p, Borrow(for_from_string), p, Borrow(for_to_string), p);
+    return Compose("%s (%s=%s; %s<=%s; %s++)", keyword, p, Borrow(for_from_string), p, Borrow(for_to_string), p);
+}
+
+// ---- Output ----------------------------------------------------------------
+
+void Print_Translation(const Fragment* translation) {
+    Write(translation, stdout);
+    putchar('\n');
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "fragment.h"
+#include "context.h"
 #include "run.h"
 
 namespace {

@@ -2,10 +2,10 @@
  *
  * One action per production, in the order of the grammar's production list.
  * Each action composes its fragment from the fragments of its right-hand
- * side with one format string (Compose, fragment.h).  Every $k that carries
+ * side with one format string (Compose, compose.h).  Every $k that carries
  * a fragment is consumed exactly once: by Compose, passed up as $$, or
  * released with Drop.  Borrow(v) reads a context variable without taking it.
- * The six single-character tokens ( ) , . : ; carry no fragment.
+ * The six single-character tokens ( ) , . : ; carry no fragment (null).
  *
  * The parser keeps its state in globals, as does the translation context
  * (context.h): it is not reentrant.
@@ -16,132 +16,135 @@
 }
 
 %code {
+#include "compose.h"
 #include "context.h"
 #include "diagnostics.h"
+#include "literals.h"
 #include "scanner.h"
-#include "translate.h"
 #include "type_names.h"
 
 #define YYINITDEPTH 200
 #define YYMAXDEPTH 10000
 }
 
-%union { Fragment* frag; }
-
-/* Fragments still on the stacks when a parse is abandoned. */
-%destructor { Release($$); } <frag>
+/* Every value is a fragment; those still on the stacks when a parse is
+   abandoned are released.  Bison reports a $k that an action neither uses
+   nor releases; its reports of the single-character tokens' null values
+   are left to tests/grammar_values.sh, which accepts only those. */
+%define api.value.type {Fragment*}
+%destructor { Release($$); } <>
 
 %expect 0
 
 /* Reserved words, in alphabetical order; the operator words abs, mod, rem
    and not are numbered among the operators below. */
-%token <frag> t_ACCESS         258
-%token <frag> t_AFTER          259
-%token <frag> t_ALIAS          260
-%token <frag> t_ALL            261
-%token <frag> t_AND            262
-%token <frag> t_ARCHITECTURE   263
-%token <frag> t_ARRAY          264
-%token <frag> t_ASSERT         265
-%token <frag> t_ATTRIBUTE      266
-%token <frag> t_BEGIN          267
-%token <frag> t_BLOCK          268
-%token <frag> t_BODY           269
-%token <frag> t_BUFFER         270
-%token <frag> t_BUS            271
-%token <frag> t_CASE           272
-%token <frag> t_COMPONENT      273
-%token <frag> t_CONFIGURATION  274
-%token <frag> t_CONSTANT       275
-%token <frag> t_DISCONNECT     276
-%token <frag> t_DOWNTO         277
-%token <frag> t_ELSE           278
-%token <frag> t_ELSIF          279
-%token <frag> t_END            280
-%token <frag> t_ENTITY         281
-%token <frag> t_EXIT           282
-%token <frag> t_FILE           283
-%token <frag> t_FOR            284
-%token <frag> t_FUNCTION       285
-%token <frag> t_GENERATE       286
-%token <frag> t_GENERIC        287
-%token <frag> t_GUARDED        288
-%token <frag> t_IF             289
-%token <frag> t_IN             290
-%token <frag> t_INOUT          291
-%token <frag> t_IS             292
-%token <frag> t_LABEL          293
-%token <frag> t_LIBRARY        294
-%token <frag> t_LINKAGE        295
-%token <frag> t_LOOP           296
-%token <frag> t_MAP            297
-%token <frag> t_NAND           298
-%token <frag> t_NEW            299
-%token <frag> t_NEXT           300
-%token <frag> t_NOR            301
-%token <frag> t_NULL           302
-%token <frag> t_OF             303
-%token <frag> t_ON             304
-%token <frag> t_OPEN           305
-%token <frag> t_OR             306
-%token <frag> t_OTHERS         307
-%token <frag> t_OUT            308
-%token <frag> t_PACKAGE        309
-%token <frag> t_PORT           310
-%token <frag> t_PROCEDURE      311
-%token <frag> t_PROCESS        312
-%token <frag> t_RANGE          313
-%token <frag> t_RECORD         314
-%token <frag> t_REGISTER       315
-%token <frag> t_REPORT         316
-%token <frag> t_RETURN         317
-%token <frag> t_SELECT         318
-%token <frag> t_SEVERITY       319
-%token <frag> t_SIGNAL         320
-%token <frag> t_SUBTYPE        321
-%token <frag> t_THEN           322
-%token <frag> t_TO             323
-%token <frag> t_TRANSPORT      324
-%token <frag> t_TYPE           325
-%token <frag> t_UNITS          326
-%token <frag> t_UNTIL          327
-%token <frag> t_USE            328
-%token <frag> t_VARIABLE       329
-%token <frag> t_WAIT           330
-%token <frag> t_WHEN           331
-%token <frag> t_WHILE          332
-%token <frag> t_WITH           333
-%token <frag> t_XOR            334
+%token t_ACCESS         258
+%token t_AFTER          259
+%token t_ALIAS          260
+%token t_ALL            261
+%token t_AND            262
+%token t_ARCHITECTURE   263
+%token t_ARRAY          264
+%token t_ASSERT         265
+%token t_ATTRIBUTE      266
+%token t_BEGIN          267
+%token t_BLOCK          268
+%token t_BODY           269
+%token t_BUFFER         270
+%token t_BUS            271
+%token t_CASE           272
+%token t_COMPONENT      273
+%token t_CONFIGURATION  274
+%token t_CONSTANT       275
+%token t_DISCONNECT     276
+%token t_DOWNTO         277
+%token t_ELSE           278
+%token t_ELSIF          279
+%token t_END            280
+%token t_ENTITY         281
+%token t_EXIT           282
+%token t_FILE           283
+%token t_FOR            284
+%token t_FUNCTION       285
+%token t_GENERATE       286
+%token t_GENERIC        287
+%token t_GUARDED        288
+%token t_IF             289
+%token t_IN             290
+%token t_INOUT          291
+%token t_IS             292
+%token t_LABEL          293
+%token t_LIBRARY        294
+%token t_LINKAGE        295
+%token t_LOOP           296
+%token t_MAP            297
+%token t_NAND           298
+%token t_NEW            299
+%token t_NEXT           300
+%token t_NOR            301
+%token t_NULL           302
+%token t_OF             303
+%token t_ON             304
+%token t_OPEN           305
+%token t_OR             306
+%token t_OTHERS         307
+%token t_OUT            308
+%token t_PACKAGE        309
+%token t_PORT           310
+%token t_PROCEDURE      311
+%token t_PROCESS        312
+%token t_RANGE          313
+%token t_RECORD         314
+%token t_REGISTER       315
+%token t_REPORT         316
+%token t_RETURN         317
+%token t_SELECT         318
+%token t_SEVERITY       319
+%token t_SIGNAL         320
+%token t_SUBTYPE        321
+%token t_THEN           322
+%token t_TO             323
+%token t_TRANSPORT      324
+%token t_TYPE           325
+%token t_UNITS          326
+%token t_UNTIL          327
+%token t_USE            328
+%token t_VARIABLE       329
+%token t_WAIT           330
+%token t_WHEN           331
+%token t_WHILE          332
+%token t_WITH           333
+%token t_XOR            334
 
 /* Delimiters and literals. */
-%token <frag> t_EQSym          335
-%token <frag> t_NESym          336
-%token <frag> t_LTSym          337
-%token <frag> t_LESym          338
-%token <frag> t_GTSym          339
-%token <frag> t_GESym          340
-%token <frag> t_Plus           341
-%token <frag> t_Minus          342
-%token <frag> t_Ampersand      343
-%token        MED_PRECEDENCE   344
-%token <frag> t_Star           345
-%token <frag> t_Slash          346
-%token <frag> t_MOD            347
-%token <frag> t_REM            348
-%token <frag> t_DoubleStar     349
-%token <frag> t_ABS            350
-%token <frag> t_NOT            351
-%token        MAX_PRECEDENCE   352
-%token <frag> t_Apostrophe     353
-%token <frag> t_VarAsgn        354
-%token <frag> t_Arrow          355
-%token <frag> t_Bar            356
-%token <frag> t_Box            357
-%token <frag> t_Identifier     358
-%token <frag> t_AbstractLit    359
-%token <frag> t_CharacterLit   360
-%token <frag> t_StringLit      361
-%token <frag> t_BitStringLit   362
+%token t_EQSym          335
+%token t_NESym          336
+%token t_LTSym          337
+%token t_LESym          338
+%token t_GTSym          339
+%token t_GESym          340
+%token t_Plus           341
+%token t_Minus          342
+%token t_Ampersand      343
+%token MED_PRECEDENCE   344
+%token t_Star           345
+%token t_Slash          346
+%token t_MOD            347
+%token t_REM            348
+%token t_DoubleStar     349
+%token t_ABS            350
+%token t_NOT            351
+%token MAX_PRECEDENCE   352
+%token t_Apostrophe     353
+%token t_VarAsgn        354
+%token t_Arrow          355
+%token t_Bar            356
+%token t_Box            357
+%token t_Identifier     358
+%token t_AbstractLit    359
+%token t_CharacterLit   360
+%token t_StringLit      361
+%token t_BitStringLit   362
 
 /* Precedence of the two-operand relations, lowest first.  These three
    levels settle every conflict of the grammar: relational operators do not
@@ -149,74 +152,6 @@
 %nonassoc t_EQSym t_NESym t_LTSym t_LESym t_GTSym t_GESym
 %left     t_Plus t_Minus t_Ampersand
 %left     t_Star t_Slash t_MOD t_REM
-
-%type <frag> start design_file design_unit_list designator literal
-%type <frag> enumeration_literal physical_literal physical_literal_1
-%type <frag> physical_literal_no_default idf_list design_unit context_list
-%type <frag> lib_unit context_item lib_clause use_clause sel_list
-%type <frag> entity_decl entity_start entity_decl_5 entity_decl_4
-%type <frag> entity_decl_3 entity_decl_2 entity_decl_1 arch_body arch_start
-%type <frag> arch_body_2 arch_body_1 config_decl config_start config_decl_3
-%type <frag> config_decl_2 config_decl_1 package_decl package_start
-%type <frag> package_decl_3 package_decl_2 package_decl_1 package_body
-%type <frag> pack_body_start package_body_3 package_body_2 package_body_1
-%type <frag> common_decltve_item entity_decltve_item block_decltve_item
-%type <frag> package_decltve_item package_body_decltve_item
-%type <frag> subprog_decltve_item procs_decltve_item config_decltve_item
-%type <frag> subprog_decl subprog_spec subprog_spec_2 subprog_spec_1
-%type <frag> subprog_body subprog_body_3 subprog_body_2 subprog_body_1
-%type <frag> interf_list interf_list_1 interf_element interf_element_4
-%type <frag> interf_element_3 interf_element_2 interf_element_1 mode
-%type <frag> association_list association_list_1 association_list_2
-%type <frag> gen_association_list gen_association_list_1
-%type <frag> association_element gen_association_element formal_part
-%type <frag> actual_part mark expr and_relation or_relation xor_relation
-%type <frag> relation primary name name2 sel_name suffix ifts_name
-%type <frag> attribute_name aggregate element_association_list2
-%type <frag> qualified_expr allocator allocator_2 allocator_1
-%type <frag> element_association choices choices_1 choices_2 choice
-%type <frag> type_decl type_decl_1 type_definition
-%type <frag> enumeration_type_definition enumeration_type_definition_1
-%type <frag> physical_type_definition physical_type_definition_1
-%type <frag> secondary_unit_decl unconstrained_array_definition
-%type <frag> unconstrained_array_definition_1 index_subtype_definition
-%type <frag> constrained_array_definition record_type_definition
-%type <frag> record_type_definition_1 element_decl access_type_definition
-%type <frag> file_type_definition subtype_decl subtype_indic subtype_indic_1
-%type <frag> subtype_indic1 subtype_indic1_1 range_constraint
-%type <frag> index_constraint index_constraint_1 discrete_range
-%type <frag> discrete_range1 range_spec direction constant_decl
-%type <frag> constant_decl_1 signal_decl signal_decl_2 signal_decl_1
-%type <frag> variable_decl variable_decl_1 object_class signal_kind
-%type <frag> alias_decl file_decl file_decl_1 disconnection_spec signal_list
-%type <frag> signal_list_1 signal_list_2 attribute_decl attribute_spec
-%type <frag> entity_spec entity_name_list entity_name_list_1
-%type <frag> entity_name_list_2 entity_class generation_scheme
-%type <frag> iteration_scheme if_scheme for_scheme while_scheme
-%type <frag> concurrent_stats concurrent_stats_1 concurrent_stats_2
-%type <frag> concurrent_stat block_stat block_stat_8 block_stat_7
-%type <frag> block_stat_6 block_stat_5 block_stat_4 block_stat_3
-%type <frag> block_stat_2 block_stat_1 comp_inst_stat comp_inst_stat_1
-%type <frag> concurrent_assertion_stat concurrent_procedure_call
-%type <frag> concurrent_signal_assign_stat condal_signal_assign
-%type <frag> condal_wavefrms condal_wavefrms_1 condal_wavefrms_2 wavefrm
-%type <frag> wavefrm_element wavefrm_element_1 target opts opts_2 opts_1
-%type <frag> sel_signal_assign sel_wavefrms sel_wavefrms_1 sel_wavefrms_2
-%type <frag> generate_stat generate_stat_1 procs_stat procs_stat1
-%type <frag> procs_stat1_3 procs_stat1_2 procs_stat1_1 sensitivity_list
-%type <frag> sensitivity_list_1 sensitivity_list_2 seq_stats seq_stat
-%type <frag> assertion_stat assertion_stat_2 assertion_stat_1 case_stat
-%type <frag> case_stat_1 case_stat_alternative exit_stat exit_stat_2
-%type <frag> exit_stat_1 if_stat if_stat_3 if_stat_2 if_stat_1 loop_stat
-%type <frag> loop_stat_3 loop_stat_2 loop_stat_1 next_stat next_stat_2
-%type <frag> next_stat_1 null_stat procedure_call_stat return_stat
-%type <frag> return_stat_1 signal_assign_stat signal_assign_stat_1
-%type <frag> variable_assign_stat wait_stat wait_stat_3 wait_stat_2
-%type <frag> wait_stat_1 comp_decl comp_decl_2 comp_decl_1 block_config
-%type <frag> block_config_4 block_config_3 block_config_2 block_config_1
-%type <frag> block_spec config_item comp_config comp_config_2 comp_config_1
-%type <frag> config_spec comp_spec inst_list binding_indic binding_indic_2
-%type <frag> binding_indic_1 entity_aspect
 
 %start start
 
@@ -312,8 +247,9 @@ sel_list
 /* The text is built but dropped by lib_unit: the entity lives on in the
    context. */
 entity_decl
-    : entity_start entity_decl_1 entity_decl_2 entity_decl_3 entity_decl_4 t_END entity_decl_5 ';'
-                                                        { $$ = Compose("%s %s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6, $7); }
+    : entity_start entity_decl_1
+      entity_decl_2 entity_decl_3
+      entity_decl_4 t_END entity_decl_5 ';'             { $$ = Compose("%s %s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6, $7); }
     ;
 entity_start
     : t_ENTITY t_Identifier t_IS                        { Drop($1, $2, $3); $$ = Empty(); }
@@ -336,7 +272,7 @@ entity_decl_3
 /* port clause: its name list becomes the head of every later process */
 entity_decl_2
     : %empty                                            { $$ = Empty(); }
-    | t_PORT interf_list ';'                            { Set(temp_process_headers, Copy($2)); $$ = Compose("%s %s;\n", $1, $2); }
+    | t_PORT interf_list ';'                            { Record_Port_Names($2); $$ = Compose("%s %s;\n", $1, $2); }
     ;
 /* generic clause */
 entity_decl_1
@@ -349,12 +285,12 @@ entity_decl_1
  ****************************************************************************/
 
 arch_body
-    : arch_start arch_body_1 t_BEGIN concurrent_stats t_END arch_body_2 ';'
-                                                        { $$ = Compose("%s\n%s", $2, $4); Drop($1, $3, $5, $6); }
+    : arch_start arch_body_1 t_BEGIN
+      concurrent_stats t_END arch_body_2 ';'            { $$ = Compose("%s\n%s", $2, $4); Drop($1, $3, $5, $6); }
     ;
 arch_start
-    : t_ARCHITECTURE t_Identifier t_OF t_Identifier t_IS
-                                                        { Drop($1, $2, $3, $4, $5); $$ = Empty(); }
+    : t_ARCHITECTURE t_Identifier
+      t_OF t_Identifier t_IS                            { Drop($1, $2, $3, $4, $5); $$ = Empty(); }
     ;
 /* closing name */
 arch_body_2
@@ -372,12 +308,12 @@ arch_body_1
  ****************************************************************************/
 
 config_decl
-    : config_start config_decl_1 block_config t_END config_decl_2 ';'
-                                                        { $$ = Compose("%s %s %s %s %s;\n", $1, $2, $3, $4, $5); }
+    : config_start config_decl_1
+      block_config t_END config_decl_2 ';'              { $$ = Compose("%s %s %s %s %s;\n", $1, $2, $3, $4, $5); }
     ;
 config_start
-    : t_CONFIGURATION t_Identifier t_OF t_Identifier t_IS
-                                                        { Drop($1, $2, $3, $4, $5); $$ = Empty(); }
+    : t_CONFIGURATION t_Identifier
+      t_OF t_Identifier t_IS                            { Drop($1, $2, $3, $4, $5); $$ = Empty(); }
     ;
 /* one declarative item */
 config_decl_3
@@ -399,8 +335,8 @@ config_decl_1
  ****************************************************************************/
 
 package_decl
-    : package_start package_decl_1 t_END package_decl_2 ';'
-                                                        { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
+    : package_start package_decl_1
+      t_END package_decl_2 ';'                          { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
 package_start
     : t_PACKAGE t_Identifier t_IS                       { Drop($1, $2, $3); $$ = Empty(); }
@@ -420,8 +356,8 @@ package_decl_1
     | package_decl_1 package_decl_3                     { $$ = Compose("%s %s", $1, $2); }
     ;
 package_body
-    : pack_body_start package_body_1 t_END package_body_2 ';'
-                                                        { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
+    : pack_body_start package_body_1
+      t_END package_body_2 ';'                          { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
 pack_body_start
     : t_PACKAGE t_BODY t_Identifier t_IS                { Drop($1, $2, $3, $4); $$ = Empty(); }
@@ -514,8 +450,8 @@ subprog_decl
    declarations of its parameters. */
 subprog_spec
     : t_PROCEDURE t_Identifier subprog_spec_1           { $$ = Compose("%s %s\n%s\n", $2, $3, Take_Declarations()); Drop($1); }
-    | t_FUNCTION designator subprog_spec_2 t_RETURN mark
-                                                        { $$ = Compose("%s %s %s\n%s\n", Return_Type(Text($5)), $2, $3, Take_Declarations()); Drop($1, $4, $5); }
+    | t_FUNCTION designator
+      subprog_spec_2 t_RETURN mark                      { $$ = Compose("%s %s %s\n%s\n", Mark_Of($5), $2, $3, Take_Declarations()); Drop($1, $4); }
     ;
 /* function parameters */
 subprog_spec_2
@@ -528,8 +464,8 @@ subprog_spec_1
     | interf_list                                       { $$ = $1; }
     ;
 subprog_body
-    : subprog_spec t_IS subprog_body_1 t_BEGIN seq_stats t_END subprog_body_2 ';'
-                                                        { $$ = Compose("%s\n{\n%s\n%s}\n", $1, $3, $5); Drop($2, $4, $6, $7); }
+    : subprog_spec t_IS subprog_body_1 t_BEGIN
+      seq_stats t_END subprog_body_2 ';'                { $$ = Compose("%s\n{\n%s\n%s}\n", $1, $3, $5); Drop($2, $4, $6, $7); }
     ;
 /* one declarative item */
 subprog_body_3
@@ -560,8 +496,8 @@ interf_list_1
     ;
 /* An element yields its names and appends its C declaration line. */
 interf_element
-    : interf_element_1 idf_list ':' interf_element_2 subtype_indic interf_element_3 interf_element_4
-                                                        { Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); $$ = $2; Drop($1, $4, $5, $6); }
+    : interf_element_1 idf_list ':' interf_element_2
+      subtype_indic interf_element_3 interf_element_4   { Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); $$ = $2; Drop($1, $4, $5, $6); }
     ;
 /* default value */
 interf_element_4
@@ -610,13 +546,13 @@ association_list_2
     ;
 /* One element makes an index, more make an argument list. */
 gen_association_list
-    : '(' gen_association_list_1 ')'                    { $$ = Compose(array_flag == 1 ? "[%s]" : "(%s)", $2); array_flag = 0; }
+    : '(' gen_association_list_1 ')'                    { $$ = Index_Or_Argument_List($2); }
     ;
 /* elements, counted in array_flag */
 gen_association_list_1
-    : gen_association_element                           { $$ = $1; if (array_flag == 0) array_flag = 1; }
-    | gen_association_list_1 ',' gen_association_element
-                                                        { $$ = Compose("%s, %s", $1, $3); array_flag = 2; }
+    : gen_association_element                           { $$ = $1; Count_First_Element(); }
+    | gen_association_list_1 ','
+      gen_association_element                           { $$ = Compose("%s, %s", $1, $3); Count_Further_Element(); }
     ;
 association_element
     : formal_part t_Arrow actual_part                   { $$ = Compose("%s %s %s", $1, $2, $3); }
@@ -784,6 +720,11 @@ choice
  * Type declarations and definitions
  ****************************************************************************/
 
+/* The kind of the last type definition chooses the format (Type_Declaration):
+     enumeration   "typedef enum %s %s;\n"   definition, name
+     array         "typedef %s %s%s%s;\n"    element type, name, definition,
+                                             constraint of the element type
+     other kinds   "%s %s;\n"                name, definition              */
 type_decl
     : t_TYPE t_Identifier type_decl_1 ';'               { $$ = Type_Declaration($2, $3); Drop($1); }
     ;
@@ -794,14 +735,14 @@ type_decl_1
     ;
 /* Each definition leaves its kind for the type declaration. */
 type_definition
-    : enumeration_type_definition                       { $$ = $1; type_of_type = 1; }
-    | range_constraint                                  { $$ = $1; type_of_type = 2; }
-    | physical_type_definition                          { $$ = $1; type_of_type = 3; }
-    | unconstrained_array_definition                    { $$ = $1; type_of_type = 4; }
-    | constrained_array_definition                      { $$ = $1; type_of_type = 5; }
-    | record_type_definition                            { $$ = $1; type_of_type = 6; }
-    | access_type_definition                            { $$ = $1; type_of_type = 7; }
-    | file_type_definition                              { $$ = $1; type_of_type = 8; }
+    : enumeration_type_definition                       { $$ = $1; Record_Type_Kind(Enumeration_Type); }
+    | range_constraint                                  { $$ = $1; Record_Type_Kind(Range_Type); }
+    | physical_type_definition                          { $$ = $1; Record_Type_Kind(Physical_Type); }
+    | unconstrained_array_definition                    { $$ = $1; Record_Type_Kind(Unconstrained_Array_Type); }
+    | constrained_array_definition                      { $$ = $1; Record_Type_Kind(Constrained_Array_Type); }
+    | record_type_definition                            { $$ = $1; Record_Type_Kind(Record_Type); }
+    | access_type_definition                            { $$ = $1; Record_Type_Kind(Access_Type); }
+    | file_type_definition                              { $$ = $1; Record_Type_Kind(File_Type); }
     ;
 enumeration_type_definition
     : '(' enumeration_type_definition_1 ')'             { $$ = Compose("{%s}", $2); }
@@ -809,12 +750,12 @@ enumeration_type_definition
 /* literals */
 enumeration_type_definition_1
     : enumeration_literal                               { $$ = $1; }
-    | enumeration_type_definition_1 ',' enumeration_literal
-                                                        { $$ = Compose("%s, %s", $1, $3); }
+    | enumeration_type_definition_1
+      ',' enumeration_literal                           { $$ = Compose("%s, %s", $1, $3); }
     ;
 physical_type_definition
-    : range_constraint t_UNITS physical_type_definition_1 t_END t_UNITS
-                                                        { $$ = Compose("%s %s %s %s %s", $1, $2, $3, $4, $5); }
+    : range_constraint t_UNITS
+      physical_type_definition_1 t_END t_UNITS          { $$ = Compose("%s %s %s %s %s", $1, $2, $3, $4, $5); }
     ;
 /* base unit and secondary units */
 physical_type_definition_1
@@ -825,14 +766,14 @@ secondary_unit_decl
     : t_Identifier t_EQSym physical_literal ';'         { $$ = Compose("%s %s %s;\n", $1, $2, $3); }
     ;
 unconstrained_array_definition
-    : t_ARRAY '(' unconstrained_array_definition_1 ')' t_OF subtype_indic
-                                                        { Trace_Element_Type($6); $$ = $3; Drop($1, $5, $6); }
+    : t_ARRAY '(' unconstrained_array_definition_1
+      ')' t_OF subtype_indic                            { Trace_Element_Type($6); $$ = $3; Drop($1, $5, $6); }
     ;
 /* index subtypes */
 unconstrained_array_definition_1
     : index_subtype_definition                          { $$ = $1; }
-    | unconstrained_array_definition_1 ',' index_subtype_definition
-                                                        { $$ = Compose("%s%s", $1, $3); }
+    | unconstrained_array_definition_1
+      ',' index_subtype_definition                      { $$ = Compose("%s%s", $1, $3); }
     ;
 index_subtype_definition
     : mark t_RANGE t_Box                                { $$ = Make_String("[256]"); Drop($1, $2, $3); }
@@ -903,12 +844,12 @@ discrete_range
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
     : subtype_indic1                                    { $$ = $1; }
-    | expr direction expr                               { number_of_bits = Element_Count($1, $2, $3); $$ = Compose("%d", number_of_bits); Drop($1, $2, $3); }
+    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
     : attribute_name                                    { $$ = $1; }
-    | expr direction expr                               { Record_Range($1, $2, $3); $$ = Make_String(Contains($1, '.') || Contains($3, '.') ? "float" : "int"); Drop($1, $2, $3); }
+    | expr direction expr                               { Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); Drop($1, $2, $3); }
     ;
 direction
     : t_TO                                              { $$ = $1; }
@@ -920,8 +861,8 @@ direction
  ****************************************************************************/
 
 constant_decl
-    : t_CONSTANT idf_list ':' subtype_indic constant_decl_1 ';'
-                                                        { $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+    : t_CONSTANT idf_list ':'
+      subtype_indic constant_decl_1 ';'                 { $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 constant_decl_1
@@ -929,8 +870,8 @@ constant_decl_1
     | t_VarAsgn expr                                    { $$ = Compose("= %s", $2); Drop($1); }
     ;
 signal_decl
-    : t_SIGNAL idf_list ':' subtype_indic signal_decl_1 signal_decl_2 ';'
-                                                        { $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
+    : t_SIGNAL idf_list ':' subtype_indic
+      signal_decl_1 signal_decl_2 ';'                   { $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
     ;
 /* initial value */
 signal_decl_2
@@ -943,8 +884,8 @@ signal_decl_1
     | signal_kind                                       { Drop($1); $$ = Empty(); }
     ;
 variable_decl
-    : t_VARIABLE idf_list ':' subtype_indic variable_decl_1 ';'
-                                                        { $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+    : t_VARIABLE idf_list ':'
+      subtype_indic variable_decl_1 ';'                 { $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 variable_decl_1
@@ -966,12 +907,12 @@ signal_kind
  ****************************************************************************/
 
 alias_decl
-    : t_ALIAS t_Identifier ':' subtype_indic t_IS name ';'
-                                                        { $$ = Compose("%s %s:%s %s %s;\n", $1, $2, $4, $5, $6); }
+    : t_ALIAS t_Identifier ':'
+      subtype_indic t_IS name ';'                       { $$ = Compose("%s %s:%s %s %s;\n", $1, $2, $4, $5, $6); }
     ;
 file_decl
-    : t_FILE t_Identifier ':' subtype_indic t_IS file_decl_1 expr ';'
-                                                        { $$ = Compose("%s %s:%s %s %s %s;\n", $1, $2, $4, $5, $6, $7); }
+    : t_FILE t_Identifier ':' subtype_indic
+      t_IS file_decl_1 expr ';'                         { $$ = Compose("%s %s:%s %s %s %s;\n", $1, $2, $4, $5, $6, $7); }
     ;
 /* mode */
 file_decl_1
@@ -979,8 +920,8 @@ file_decl_1
     | mode                                              { $$ = $1; }
     ;
 disconnection_spec
-    : t_DISCONNECT signal_list ':' mark t_AFTER expr ';'
-                                                        { $$ = Compose("%s %s:%s %s %s;\n", $1, $2, $4, $5, $6); }
+    : t_DISCONNECT signal_list
+      ':' mark t_AFTER expr ';'                         { $$ = Compose("%s %s:%s %s %s;\n", $1, $2, $4, $5, $6); }
     ;
 signal_list
     : name signal_list_1                                { $$ = Compose("%s %s", $1, $2); }
@@ -1000,8 +941,8 @@ attribute_decl
     : t_ATTRIBUTE t_Identifier ':' mark ';'             { $$ = Compose("%s %s:%s;\n", $1, $2, $4); }
     ;
 attribute_spec
-    : t_ATTRIBUTE t_Identifier t_OF entity_spec t_IS expr ';'
-                                                        { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
+    : t_ATTRIBUTE t_Identifier t_OF
+      entity_spec t_IS expr ';'                         { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
     ;
 entity_spec
     : entity_name_list ':' entity_class                 { $$ = Compose("%s:%s", $1, $3); }
@@ -1053,7 +994,7 @@ if_scheme
     ;
 /* The bounds come from the last explicit range, not from the range's text. */
 for_scheme
-    : t_FOR t_Identifier t_IN discrete_range            { $$ = Compose(Is_Descending() ? "%s (%s=%s; %s>=%s; %s--)" : "%s (%s=%s; %s<=%s; %s++)", $1, Borrow($2), Borrow(for_from_string), Borrow($2), Borrow(for_to_string), Borrow($2)); Drop($2, $3, $4); }
+    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); }
     ;
 while_scheme
     : t_WHILE expr                                      { $$ = Compose("%s (%s)", $1, $2); }
@@ -1085,8 +1026,9 @@ concurrent_stat
     | procs_stat                                        { $$ = $1; }
     ;
 block_stat
-    : t_Identifier ':' t_BLOCK block_stat_1 block_stat_2 block_stat_3 block_stat_4 t_BEGIN concurrent_stats t_END t_BLOCK block_stat_5 ';'
-                                                        { $$ = Compose("%s : %s %s %s %s %s %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12); }
+    : t_Identifier ':' t_BLOCK block_stat_1
+      block_stat_2 block_stat_3 block_stat_4 t_BEGIN
+      concurrent_stats t_END t_BLOCK block_stat_5 ';'   { $$ = Compose("%s : %s %s %s %s %s %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12); }
     ;
 /* generic map of a block header */
 block_stat_8
@@ -1128,10 +1070,10 @@ block_stat_1
     | '(' expr ')'                                      { $$ = Compose("(%s)", $2); }
     ;
 comp_inst_stat
-    : t_Identifier ':' mark t_GENERIC t_MAP association_list comp_inst_stat_1 ';'
-                                                        { $$ = Compose("%s : %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7); }
-    | t_Identifier ':' mark t_PORT t_MAP association_list ';'
-                                                        { $$ = Compose("%s : %s %s %s %s;\n", $1, $3, $4, $5, $6); }
+    : t_Identifier ':' mark t_GENERIC t_MAP
+      association_list comp_inst_stat_1 ';'             { $$ = Compose("%s : %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7); }
+    | t_Identifier ':' mark t_PORT
+      t_MAP association_list ';'                        { $$ = Compose("%s : %s %s %s %s;\n", $1, $3, $4, $5, $6); }
     ;
 /* port map after a generic map */
 comp_inst_stat_1
@@ -1197,8 +1139,8 @@ opts_1
     | t_GUARDED                                         { $$ = $1; }
     ;
 sel_signal_assign
-    : t_WITH expr t_SELECT target t_LESym opts sel_wavefrms ';'
-                                                        { $$ = Compose("%s %s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6, $7); }
+    : t_WITH expr t_SELECT target
+      t_LESym opts sel_wavefrms ';'                     { $$ = Compose("%s %s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6, $7); }
     ;
 sel_wavefrms
     : sel_wavefrms_1 wavefrm t_WHEN choices             { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
@@ -1213,8 +1155,9 @@ sel_wavefrms_2
     : wavefrm t_WHEN choices ','                        { $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
 generate_stat
-    : t_Identifier ':' generation_scheme t_GENERATE concurrent_stats t_END t_GENERATE generate_stat_1 ';'
-                                                        { $$ = Compose("%s : %s %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8); }
+    : t_Identifier ':' generation_scheme
+      t_GENERATE concurrent_stats t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8); }
     ;
 /* closing label */
 generate_stat_1
@@ -1232,8 +1175,8 @@ procs_stat
     ;
 /* A process is a C function with the ports of the last entity. */
 procs_stat1
-    : t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN seq_stats t_END t_PROCESS procs_stat1_3 ';'
-                                                        { $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8); }
+    : t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN
+      seq_stats t_END t_PROCESS procs_stat1_3 ';'       { $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8); }
     ;
 /* closing label */
 procs_stat1_3
@@ -1286,8 +1229,8 @@ seq_stat
     | wait_stat                                         { $$ = $1; }
     ;
 assertion_stat
-    : t_ASSERT expr assertion_stat_1 assertion_stat_2 ';'
-                                                        { $$ = Compose("/* %s %s %s %s */\n", $1, $2, $3, $4); }
+    : t_ASSERT expr assertion_stat_1
+      assertion_stat_2 ';'                              { $$ = Compose("/* %s %s %s %s */\n", $1, $2, $3, $4); }
     ;
 /* severity */
 assertion_stat_2
@@ -1324,8 +1267,8 @@ exit_stat_1
     | t_Identifier                                      { $$ = $1; }
     ;
 if_stat
-    : t_IF expr t_THEN seq_stats if_stat_1 if_stat_2 t_END t_IF ';'
-                                                        { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $2, $4, $5, $6); Drop($1, $3, $7, $8); }
+    : t_IF expr t_THEN seq_stats
+      if_stat_1 if_stat_2 t_END t_IF ';'                { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $2, $4, $5, $6); Drop($1, $3, $7, $8); }
     ;
 /* one elsif part */
 if_stat_3
@@ -1342,8 +1285,8 @@ if_stat_1
     | if_stat_1 if_stat_3                               { $$ = Compose("%s%s", $1, $2); }
     ;
 loop_stat
-    : loop_stat_1 loop_stat_2 t_LOOP seq_stats t_END t_LOOP loop_stat_3 ';'
-                                                        { $$ = Compose("%s%s\n{\n%s}\n", $1, $2, $4); Drop($3, $5, $6, $7); }
+    : loop_stat_1 loop_stat_2 t_LOOP
+      seq_stats t_END t_LOOP loop_stat_3 ';'            { $$ = Compose("%s%s\n{\n%s}\n", $1, $2, $4); Drop($3, $5, $6, $7); }
     ;
 /* closing label */
 loop_stat_3
@@ -1423,8 +1366,8 @@ wait_stat_1
  ****************************************************************************/
 
 comp_decl
-    : t_COMPONENT t_Identifier comp_decl_1 comp_decl_2 t_END t_COMPONENT ';'
-                                                        { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
+    : t_COMPONENT t_Identifier comp_decl_1
+      comp_decl_2 t_END t_COMPONENT ';'                 { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
     ;
 /* port clause */
 comp_decl_2
@@ -1437,8 +1380,8 @@ comp_decl_1
     | t_GENERIC interf_list ';'                         { $$ = Compose("%s %s;\n", $1, $2); }
     ;
 block_config
-    : t_FOR block_spec block_config_1 block_config_2 t_END t_FOR ';'
-                                                        { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
+    : t_FOR block_spec block_config_1
+      block_config_2 t_END t_FOR ';'                    { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
     ;
 /* one use clause */
 block_config_4
@@ -1466,8 +1409,8 @@ config_item
     | comp_config                                       { $$ = $1; }
     ;
 comp_config
-    : t_FOR comp_spec comp_config_1 comp_config_2 t_END t_FOR ';'
-                                                        { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
+    : t_FOR comp_spec comp_config_1
+      comp_config_2 t_END t_FOR ';'                     { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
     ;
 /* nested block configuration */
 comp_config_2

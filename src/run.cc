@@ -3,6 +3,7 @@
 #include "context.h"
 #include "diagnostics.h"
 #include "fragment.h"
+#include "literals.h"
 #include "parser.hh"
 #include "scanner.h"
 

@@ -11,5 +11,6 @@ grep -v -E '^%(nonassoc|left|right|precedence|expect)\b' "$grammar" > "$tmp/g.y"
 cat "$tmp/report"
 grep -q '169 shift/reduce conflicts' "$tmp/report" || { echo "expected 169 shift/reduce conflicts"; exit 1; }
 if grep -q 'reduce/reduce' "$tmp/report"; then echo "unexpected reduce/reduce conflicts"; exit 1; fi
-"$bison" -o "$tmp/with.cc" "$grammar" 2> "$tmp/with" || { cat "$tmp/with"; exit 1; }
+# (unused values are checked by grammar_values.sh)
+"$bison" -Wno-other -o "$tmp/with.cc" "$grammar" 2> "$tmp/with" || { cat "$tmp/with"; exit 1; }
 [ ! -s "$tmp/with" ] || { echo "the grammar with its precedence still reports:"; cat "$tmp/with"; exit 1; }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "fragment.h"
+#include "literals.h"
 #include "scanner.h"
 
 int yyparse();

@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "fragment.h"
+#include "literals.h"
 #include "parser.hh"
 #include "scanner.h"
 

@@ -9,6 +9,7 @@
 
 #include "diagnostics.h"
 #include "fragment.h"
+#include "literals.h"
 #include "parser.hh"
 #include "scanner.h"
 
@@ -59,9 +60,9 @@ protected:
                 break;
             }
             EXPECT_TRUE(made == 0 || made == 1) << "token " << code << " made " << made << " fragments";
-            if (yylval.frag) {
-                tokens.emplace_back(code, Text(yylval.frag));
-                Release(yylval.frag);
+            if (yylval) {
+                tokens.emplace_back(code, Text(yylval));
+                Release(yylval);
             } else {
                 tokens.emplace_back(code, kNone);
             }
@@ -282,10 +283,10 @@ TEST_F(ScannerTest, PositionsCountPastTheRangeOfInt) {
     line_number = 2147483647;
     column = 2147483646;
     EXPECT_EQ(yylex(), t_Identifier);
-    Release(yylval.frag);
+    Release(yylval);
     EXPECT_EQ(column, 2147483649LL);
     EXPECT_EQ(yylex(), t_Identifier);
-    Release(yylval.frag);
+    Release(yylval);
     EXPECT_EQ(line_number, 2147483648LL);
     EXPECT_EQ(column, 1);
     Reset_Scanner(nullptr);
