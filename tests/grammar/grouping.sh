@@ -24,6 +24,7 @@ fi
 
 cd "$tmp"
 "$bison" --defines=parser.hh -o parser.cc parser.y || exit 1
+"$bison" -Dapi.prefix={explained_} --defines=parser_explained.hh -o parser_explained.cc parser.y || exit 1
 "$flex" -o scanner.cc scanner.l || exit 1
 "$cxx" -std=c++17 -O0 -w -I. -o probe ./*.cc || exit 1
 
