@@ -270,8 +270,9 @@ struct Context {
     const std::vector<short>& stack;
     int code;
     std::string text;
-    // The word just before the offending token on its line, in lower case.
-    std::string previous_word;
+    // The two words just before the offending token on its line, the
+    // nearer first, in lower case.
+    std::string previous_word, word_before;
     const std::vector<Expected>& expected;
     // Whether the k-th symbol from the top of the stack is the token `code`.
     bool Top(size_t k, int token) const {
@@ -316,11 +317,10 @@ std::string Hint(const Context& c) {
                "ports, instantiate it ('LABEL: NAME port map (...);') and bind it in a configuration";
     if (code == t_OPEN && c.Near(6, {t_FILE}))
         return "'open' in a file declaration is VHDL-93; in VHDL-87 write 'file F : T is in \"NAME\";'";
-    if (code == t_Identifier && c.Top(1, t_END)) {
-        int closed = c.Near(1, {t_IF, t_CASE, t_RECORD, t_UNITS, t_COMPONENT});
-        if (closed)
-            return "a name after 'end " + Word(closed) + "' is VHDL-93; in VHDL-87 write 'end " +
-                   Word(closed) + ";'";
+    if (code == t_Identifier && c.word_before == "end") {
+        const std::string& w = c.previous_word;
+        if (w == "if" || w == "case" || w == "record" || w == "units" || w == "component")
+            return "a name after 'end " + w + "' is VHDL-93; in VHDL-87 write 'end " + w + ";'";
     }
     if (id == "xnor") return "'xnor' is VHDL-93; in VHDL-87 write 'not (A xor B)'";
     if (id == "sll" || id == "srl" || id == "sla" || id == "sra" || id == "rol" || id == "ror")
@@ -472,18 +472,19 @@ bool Previous_Token_End(const Token_Place& place, Token_Place& out) {
     return false;
 }
 
-// The word that ends just before `place` on its line, in lower case.
-std::string Previous_Word(const Token_Place& place) {
+// The two words that end just before `place` on its line, the nearer
+// first, in lower case.
+void Previous_Words(const Token_Place& place, std::string& nearer, std::string& farther) {
     size_t start;
-    if (!Line_Start(place.line, false, start)) return "";
+    if (!Line_Start(place.line, false, start)) return;
     size_t i = start;
     for (long long at = 0; i < mirror.size() && mirror[i] != '\n' && at < place.first_column - 1; ++i)
         at = Advance(at, mirror[i]);
-    while (i > start && (mirror[i - 1] == ' ' || mirror[i - 1] == '\t')) --i;
-    std::string word;
-    while (i > start && (isalnum(static_cast<unsigned char>(mirror[i - 1])) || mirror[i - 1] == '_'))
-        word.insert(word.begin(), static_cast<char>(tolower(static_cast<unsigned char>(mirror[--i]))));
-    return word;
+    for (std::string* word : {&nearer, &farther}) {
+        while (i > start && (mirror[i - 1] == ' ' || mirror[i - 1] == '\t')) --i;
+        while (i > start && (isalnum(static_cast<unsigned char>(mirror[i - 1])) || mirror[i - 1] == '_'))
+            word->insert(word->begin(), static_cast<char>(tolower(static_cast<unsigned char>(mirror[--i]))));
+    }
 }
 
 // Prints the line part with a caret under display columns [first, end).
@@ -635,8 +636,9 @@ void Explain_Parse_Error(const char* message, const short* stack, long depth, in
     std::string text = lookahead == t_Identifier && yytext ? yytext : "";
     std::string what = "unexpected " + (at_end ? std::string("end of input") : Described(lookahead));
     if (!expected.empty()) what += "; expected " + Listed(expected);
-    std::string note =
-        Hint(Context{stack_then, lookahead, text, at_end ? "" : Previous_Word(place), expected});
+    std::string nearer, farther;
+    if (!at_end) Previous_Words(place, nearer, farther);
+    std::string note = Hint(Context{stack_then, lookahead, text, nearer, farther, expected});
     Token_Place end_of_previous;
     if (note.empty() && !at_end && Holds(expected, ';') && Previous_Token_End(place, end_of_previous)) {
         // Most likely the previous line lacks its ';': point after its last token.
