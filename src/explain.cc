@@ -316,7 +316,7 @@ std::string Hint(const Context& c) {
         return "entity instantiation is VHDL-93; in VHDL-87 declare a component with the entity's "
                "ports, instantiate it ('LABEL: NAME port map (...);') and bind it in a configuration";
     if (code == t_OPEN && c.Near(6, {t_FILE}))
-        return "'open' in a file declaration is VHDL-93; in VHDL-87 write 'file F : T is in \"NAME\";'";
+        return "'open' in a file declaration is VHDL-93; in VHDL-87 write 'file F : T is in \"NAME\";', or 'is out' to write";
     if (code == t_Identifier && c.word_before == "end") {
         const std::string& w = c.previous_word;
         if (w == "if" || w == "case" || w == "record" || w == "units" || w == "component")
