@@ -331,7 +331,10 @@ std::string Hint(const Context& c) {
         (code == t_SIGNAL || code == t_CONSTANT || code == t_TYPE || code == t_SUBTYPE ||
          code == t_COMPONENT || code == t_FUNCTION || code == t_PROCEDURE || code == t_ATTRIBUTE ||
          code == t_ALIAS || code == t_FILE || code == t_USE || code == t_BEGIN))
-        return "a declarative part in a generate statement is VHDL-93; in VHDL-87 put a block "
+        return code == t_BEGIN
+                   ? "'begin' after 'generate' is VHDL-93; leave it out in VHDL-87, and put any "
+                     "declarations in a block statement inside: 'B: block DECLARATIONS begin ... end block;'"
+                   : "a declarative part in a generate statement is VHDL-93; in VHDL-87 put a block "
                "statement inside it: 'B: block DECLARATIONS begin ... end block;'";
     if (code == t_ALL && c.Top(0, '(') && c.Top(1, t_PROCESS))
         return "'process (all)' is VHDL-2008; in VHDL-87 list every signal the process reads";
