@@ -49,10 +49,12 @@ flex -o "$tmp/scanner.cc" "$source/scanner.l"
 bison -Wnone -d -o "$tmp/parser.cc" "$source/parser.y"
 python3 "$here/engines/bare_grammar.py" "$source/parser.y" > "$tmp/bare.y"
 bison -Wnone -o "$tmp/bare.cc" "$tmp/bare.y"
+# The explained parser, which the run picks with --explain.
+bison -Wnone -Dapi.prefix={explained_} -d -o "$tmp/parser_explained.cc" "$source/parser.y"
 # Every source of the translator but its driver, whatever the files are
 # called, compiled once; each program takes the parser it needs.
 common=()
-for unit in "$source"/*.cc "$tmp/scanner.cc"; do
+for unit in "$source"/*.cc "$tmp/scanner.cc" "$tmp/parser_explained.cc"; do
   case $unit in */main.cc) continue ;; esac
   object=$tmp/$(basename "${unit%.cc}").o
   "$cxx" "${flags[@]}" -c -o "$object" "$unit"

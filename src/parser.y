@@ -13,6 +13,7 @@
 
 %code requires {
 #include "fragment.h"
+#include "explain.h"
 }
 
 %code {
@@ -25,6 +26,26 @@
 
 #define YYINITDEPTH 200
 #define YYMAXDEPTH 10000
+
+/* With --explain the grammar runs as a second parser, explained_parse, with
+   two hooks into the explanation (explain.h): each token read, with the
+   stack as it stands then, and the error.  It is the one generated with the
+   prefix explained_, whose macros start with EXPLAINED_. */
+#ifdef EXPLAINED_DEBUG
+#include <cstring>
+#undef yylex
+int yylex();
+static int Read_Explained(const short* stack, long depth) {
+    Explain_Before_Read(stack, depth);
+    int token = yylex();
+    Explain_After_Read(token);
+    memcpy(&yylval, scanned_value, sizeof yylval);
+    return token;
+}
+#define yylex() Read_Explained(yyss, yyssp - yyss)
+#undef yyerror
+#define yyerror(message) Explain_Parse_Error(message, yyss, yyssp - yyss, yychar)
+#endif
 }
 
 /* Every value is a fragment; those still on the stacks when a parse is
@@ -1453,3 +1474,9 @@ entity_aspect
     ;
 
 %%
+#ifdef EXPLAINED_DEBUG
+const Parse_Tables explained_tables = {
+    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, yytranslate, yystos,
+    YYPACT_NINF, YYTABLE_NINF, YYLAST, YYNTOKENS, YYFINAL, YYMAXUTOK, YYMAXDEPTH,
+};
+#endif

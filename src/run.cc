@@ -2,6 +2,7 @@
 
 #include "context.h"
 #include "diagnostics.h"
+#include "explain.h"
 #include "fragment.h"
 #include "literals.h"
 #include "parser.hh"
@@ -12,8 +13,10 @@ int Run_Translation(FILE* input) {
     column = 0;
     Make_Scratch_Buffer();
     Start_Context();
+    Explain_Start(&explained_tables);
     Reset_Scanner(input);
-    int result = yyparse();
+    int result = explaining ? explained_parse() : yyparse();
+    Explain_Finish();
     Release_Context();
     Release_Scratch_Buffer();
     Release_Fragment_Memory();

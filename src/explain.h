@@ -1,0 +1,98 @@
+// The explanation of a rejected file (--explain): on standard error, where
+// the parse stopped, the source line with a caret, the exact set of tokens
+// that would have been accepted there, a hint for known later-edition
+// constructs and common mistakes, and warnings for skipped characters.
+//
+// Nothing here runs without --explain: the plain parser (yyparse) has no
+// hook at all.  With --explain the same grammar runs as a second parser,
+// explained_parse, generated with two hooks (the grammar file's prologue):
+// every token is read through Explain_Read_Token, which sees the parser's
+// stack, and the error goes to Explain_Parse_Error.  The reader keeps the
+// token codes read since a checkpoint, a copy of the stack as it was when
+// the first of them was read; after an error, the parse tables replay them
+// to find the stack as it was when the offending token was read, before
+// the reductions the parser then made.  A checkpoint is taken once as many
+// tokens as the stack is deep have been read, so keeping them costs a
+// bounded time per token and memory bounded by the deepest stack.
+#pragma once
+
+#include <cstddef>
+
+#include "diagnostics.h"
+
+// Set by --explain before the run.
+extern bool explaining;
+
+// Where a token stands: its line, the 1-based display column of its first
+// character and the column just after it (tabs advance to the next multiple
+// of 8).
+struct Token_Place {
+    long long line;
+    long long first_column;
+    long long end_column;
+};
+
+// ---- Scanner side -------------------------------------------------------
+
+// Called by the scanner's input function with `n` fresh bytes, folded to
+// lower case as the scanner reads them; `kept` bytes of the buffer (a token in progress) stay in
+// front of them.  Keeps the part of the current line that leaves the buffer.
+void Explain_Input(const char* fresh, size_t n, size_t kept);
+// A character the scanner skips without a token, at `line` and the 1-based
+// `column`.
+void Explain_Skipped(unsigned char c, long long line, long long column);
+
+// Defined by the scanner: the place of the token yylex returned last, the
+// offset of the scanner in its buffer, the value of the last token.
+Token_Place Scanned_Token_Place();
+size_t Scanner_Offset();
+extern const void* const scanned_value;
+
+// ---- Parser side --------------------------------------------------------
+
+// The tokens read since the last checkpoint go from explain_codes on; the
+// next one goes to explain_next unless that is explain_end.
+extern unsigned short* explain_codes;
+extern unsigned short* explain_next;
+extern unsigned short* explain_end;
+void Explain_Checkpoint(const short* stack, long depth);
+
+// Called by the explained parser around the reading of each token; its
+// stack holds the states up to `depth`.  A filter between scanner and
+// parser that reads ahead hands the place of each token it returns with
+// Explain_Hand_Place.
+inline void Explain_Before_Read(const short* stack, long depth) {
+    if (explain_next == explain_end) Explain_Checkpoint(stack, depth);
+}
+inline void Explain_After_Read(int token) { *explain_next++ = static_cast<unsigned short>(token); }
+void Explain_Hand_Place(Token_Place place);
+
+// The parser's error: the fixed report on standard output, then the
+// explanation.  `stack` holds the states up to `depth`; `lookahead` is the
+// token code read last.
+void Explain_Parse_Error(const char* message, const short* stack, long depth, int lookahead);
+
+// The parse tables, as the exploration of an error reads them (the grammar
+// file's epilogue fills them for the explained parser).
+struct Parse_Tables {
+    const short* pact;
+    const short* defact;
+    const short* pgoto;
+    const short* defgoto;
+    const short* table;
+    const short* check;
+    const short* r1;
+    const signed char* r2;
+    const signed char* translate;
+    const short* stos;
+    int pact_ninf, table_ninf, last, ntokens, final_state, max_token, max_depth;
+};
+extern const Parse_Tables explained_tables;
+int explained_parse();
+
+// ---- The run ------------------------------------------------------------
+
+// Starts a run afresh with the explained parser's tables, and ends it: the
+// count of unreported skipped characters.
+void Explain_Start(const Parse_Tables* tables);
+void Explain_Finish();

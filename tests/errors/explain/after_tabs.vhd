@@ -1,0 +1,4 @@
+entity e is
+	port (a :	in bit;	b :	out		;
+		c : in bit);
+end;

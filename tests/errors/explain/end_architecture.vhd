@@ -1,0 +1,3 @@
+architecture rtl of e is
+begin
+end architecture rtl;

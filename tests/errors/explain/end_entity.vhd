@@ -1,0 +1,3 @@
+entity counter is
+  port (clk : in bit);
+end entity counter;

@@ -1,0 +1,5 @@
+package p is
+  type pair is record
+    a, b : integer;
+  end record pair;
+end;

@@ -1,0 +1,6 @@
+architecture a of e is
+begin
+  b: block is
+  begin
+  end block;
+end;

@@ -1,0 +1,4 @@
+architecture a of e is
+begin
+  postponed assert a = b;
+end;

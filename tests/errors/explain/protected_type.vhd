@@ -1,0 +1,5 @@
+package p is
+  type counter is protected
+    procedure increment;
+  end protected counter;
+end;

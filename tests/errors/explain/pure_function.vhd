@@ -1,0 +1,3 @@
+package p is
+  pure function f (a : integer) return integer;
+end;

@@ -1,0 +1,4 @@
+entity e is $
+  port (a : in bit);?
+end;
+"
