@@ -69,17 +69,25 @@ if(GZIP_EXECUTABLE)
     COMMENT "Compressing the Debian changelog"
     VERBATIM)
   add_custom_target(vhdl87c_changelog ALL DEPENDS ${VHDL87C_CHANGELOG})
-  install(FILES ${VHDL87C_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES ${VHDL87C_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DOCDIR}
+          COMPONENT debian EXCLUDE_FROM_ALL)
 endif()
 
 # lintian's notes that do not apply to a package built outside the Debian
 # archive, each with its reason.
 install(FILES ${PROJECT_SOURCE_DIR}/cmake/lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vhdl87c)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vhdl87c
+        COMPONENT debian EXCLUDE_FROM_ALL)
 
 # The Debian package: bin/vhdl87c, the manual page, the copyright file and
 # the changelog under /usr.
+# The changelog and the lintian overrides belong to the package only: they
+# form the component "debian", which cmake --install leaves out and the
+# package takes with everything else into one .deb.
 set(CPACK_GENERATOR DEB)
+set(CPACK_COMPONENTS_ALL Unspecified debian)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_PACKAGE_NAME vhdl87c)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${VHDL87C_DEBIAN_REVISION})
