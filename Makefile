@@ -1,28 +1,34 @@
-# Front door: `make example` builds and translates a bundled design,
+# Front door: `make build` builds the program alone (no test framework
+# needed), `make example` builds and translates a bundled design,
 # `make check` builds and runs every test (also under the sanitizers).
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= 2
 
-.PHONY: all deps build example check clean
+.PHONY: all deps test-deps build example check clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
+test-deps:
+	@scripts/install-deps.sh --tests
+
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 example: build
 	./$(BUILD)/vhdl87c < examples/counter.vhd
 
 # The sanitizer run comes first, so the last line is the plain build's
-# test summary.
-check: build
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVHDL87C_SANITIZE=ON >/dev/null
+# test summary.  Both builds are configured with the tests.
+check: test-deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVHDL87C_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Installs the build and test tools that are missing, with apt-get (as root, or
-# through sudo).  Does nothing when everything is there.
+# Installs the build tools that are missing (with --tests, the test tools
+# too), with apt-get (as root, or through sudo).  Does nothing when
+# everything is there.
 set -e
 missing=""
 command -v cmake >/dev/null 2>&1 || missing="$missing cmake"
@@ -8,9 +9,11 @@ command -v make >/dev/null 2>&1 || missing="$missing make"
 command -v g++ >/dev/null 2>&1 || missing="$missing g++"
 command -v bison >/dev/null 2>&1 || missing="$missing bison"
 command -v flex >/dev/null 2>&1 || missing="$missing flex"
-[ -f /usr/include/gtest/gtest.h ] || missing="$missing libgtest-dev"
-command -v python3 >/dev/null 2>&1 || missing="$missing python3"
-[ -x /usr/bin/time ] || missing="$missing time"
+if [ "${1:-}" = --tests ]; then
+  [ -f /usr/include/gtest/gtest.h ] || missing="$missing libgtest-dev"
+  command -v python3 >/dev/null 2>&1 || missing="$missing python3"
+  [ -x /usr/bin/time ] || missing="$missing time"
+fi
 [ -z "$missing" ] && exit 0
 
 echo "vhdl87c: installing the missing build tools:$missing"

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 #include "context.h"
 #include "explain.h"
@@ -13,9 +14,11 @@ namespace {
 
 // Everything written goes through stdout's buffer; a failed write (full
 // disk, closed pipe) shows here at the latest, and the run fails with it.
+// A reader that has gone (EPIPE) ends the run quietly, as in any pipeline.
 int Finish_Output(int status) {
     if (fflush(stdout) != 0 || ferror(stdout)) {
-        fprintf(stderr, "vhdl87c: cannot write the output: %s\n", strerror(errno ? errno : EIO));
+        int error = errno ? errno : EIO;
+        if (error != EPIPE) fprintf(stderr, "vhdl87c: cannot write the output: %s\n", strerror(error));
         return 1;
     }
     return status;
@@ -26,6 +29,12 @@ void Print_Help() {
     fputs("\n\t--------", stdout);
     fputs("\n\t-DEBUG : Prints Debugging information.", stdout);
     fputs("\n\n", stdout);
+}
+
+// The version is the project's, handed in by the build.
+void Print_Version() {
+    fputs("vhdl87c " VHDL87C_VERSION "\n", stdout);
+    fputs("Copyright (c) 2026 the vhdl87c authors; MIT License, no warranty.\n", stdout);
 }
 
 }  // namespace
@@ -45,7 +54,15 @@ int main(int argc, char** argv) {
             Print_Help();
             return Finish_Output(0);
         }
+        if (strcmp(argv[i], "--version") == 0) {
+            Print_Version();
+            return Finish_Output(0);
+        }
     }
+    // Someone at a terminal learns what the program waits for.
+    if (isatty(STDIN_FILENO))
+        fputs("vhdl87c: reading VHDL from the terminal (end with Ctrl-D); "
+              "to translate a file: vhdl87c < FILE > FILE.c\n", stderr);
     int result = Run_Translation(stdin);
     return Finish_Output(result == 0 ? 0 : 1);
 }

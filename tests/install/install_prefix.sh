@@ -1,8 +1,9 @@
 #!/bin/bash
 # Installs the build into a fresh prefix, then runs the installed program
-# on the bundled example and looks for the installed manual page.
+# on the bundled example and looks for the installed manual page and
+# copyright file.
 set -u
-cmake=$1 build=$2 source=$3 bindir=$4 mandir=$5
+cmake=$1 build=$2 source=$3 bindir=$4 mandir=$5 docdir=$6
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
 if ! "$cmake" --install "$build" --prefix "$prefix" > "$work/log" 2>&1; then
@@ -36,5 +37,11 @@ else
   esac
   cmp -s "$source/doc/vhdl87c.1" "$work/page" || { echo "installed manual page differs from doc/vhdl87c.1"; ok=0; }
 fi
-[ $ok = 1 ] && echo "installed into $prefix: the program translates examples/counter.vhd, the manual page is in place"
+if [ ! -f "$prefix/$docdir/copyright" ]; then
+  echo "not installed: $docdir/copyright"; ok=0
+else
+  grep -q '^Copyright: .* the vhdl87c authors$' "$prefix/$docdir/copyright" ||
+    { echo "$docdir/copyright has no copyright line"; ok=0; }
+fi
+[ $ok = 1 ] && echo "installed into $prefix: the program translates examples/counter.vhd, the manual page and copyright file are in place"
 [ $ok = 1 ]
