@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "fragment.h"
+#include "relaxed_filter.h"
 #include "run.h"
 
 namespace {
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) fprintf(stderr, "(%d): %s\n", i, argv[i]);
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
+        if (strcmp(argv[i], "--relaxed") == 0) Use_Relaxed_Reading(true);
         if (strcmp(argv[i], "-h") == 0 || strcmp(argv[i], "--help") == 0) {
             Print_Help();
             return Finish_Output(0);

@@ -21,7 +21,10 @@
 #include "scanner.h"
 #include "translate.h"
 #include "type_names.h"
+#include "relaxed_filter.h"
 
+/* Tokens come through Next_Token: the scanner, or the relaxed filter. */
+#define yylex() Next_Token()
 #define YYINITDEPTH 200
 #define YYMAXDEPTH 10000
 }

@@ -4,6 +4,7 @@
 #include "diagnostics.h"
 #include "fragment.h"
 #include "parser.hh"
+#include "relaxed_filter.h"
 #include "scanner.h"
 
 int Run_Translation(FILE* input) {
@@ -12,7 +13,9 @@ int Run_Translation(FILE* input) {
     Make_Scratch_Buffer();
     Start_Context();
     Reset_Scanner(input);
+    Reset_Relaxed_Filter();
     int result = yyparse();
+    Reset_Relaxed_Filter();
     Release_Context();
     Release_Scratch_Buffer();
     Release_Fragment_Memory();
