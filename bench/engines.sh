@@ -45,7 +45,7 @@ flex -o "$tmp/scanner.cc" "$root/src/scanner.l"
 bison -d -o "$tmp/parser.cc" "$root/src/parser.y"
 python3 "$here/engines/bare_grammar.py" "$root/src/parser.y" > "$tmp/bare.y"
 bison -Wnone -o "$tmp/bare.cc" "$tmp/bare.y"
-common=("$root/src/fragment.cc" "$root/src/diagnostics.cc" "$tmp/scanner.cc")
+common=("$root/src/fragment.cc" "$root/src/diagnostics.cc" "$root/src/relaxed_filter.cc" "$tmp/scanner.cc")
 "${CC:-cc}" -O2 -o "$tmp/runstat" "$here/runstat.c"
 "$cxx" "${flags[@]}" -o "$tmp/scan" "$here/engines/scan_only.cc" "$tmp/parser.cc" \
   "${common[@]}" "$root/src/context.cc" "$root/src/translate.cc" "$root/src/type_names.cc"
