@@ -49,17 +49,8 @@ bool overridden = false;
 char* scanner_text = nullptr;
 long long scanner_line = 0;
 long long scanner_column = 0;
-std::string handed_text;
 
 Token& At(int i) { return ring[(head + i) & (kRing - 1)]; }
-
-// The next token from the scanner, which then knows whether an apostrophe
-// may follow a name.
-int Scan() {
-    int kind = yylex();
-    Set_Apostrophe_After_Name(kind == t_Identifier || kind == ')');
-    return kind;
-}
 
 // Appends the token the scanner has just returned.
 void Push(int kind) {
@@ -68,7 +59,8 @@ void Push(int kind) {
     t.frag = kind != 0 ? yylval.frag : nullptr;
     t.line = line_number;
     t.column = column;
-    t.text.assign(yytext ? yytext : "");
+    if (kind != 0) t.text.assign(yytext, static_cast<size_t>(yyleng));
+    else t.text.assign(yytext ? yytext : "");
 }
 
 // The token `i` places after the first one waiting, read as needed; past the
@@ -76,7 +68,7 @@ void Push(int kind) {
 const Token& Peek(int i) {
     while (count <= i) {
         if (count > 0 && At(count - 1).kind == 0) return At(count - 1);
-        Push(Scan());
+        Push(Scan_Relaxed());
     }
     return At(i);
 }
@@ -105,8 +97,8 @@ void Insert_Front(int kind, Fragment* frag, const char* text) {
     t.text.assign(text);
 }
 
-// Follows the process or block head through the token handed now.
-void Track(int kind) {
+// Follows a process or block list through the token handed now.
+void Track_List(int kind) {
     switch (list_state) {
     case No_Head:
         break;
@@ -122,6 +114,12 @@ void Track(int kind) {
         list_state = No_Head;
         break;
     }
+}
+
+// Follows the tokens handed to the parser.  A process or a block starts a
+// head unless it follows end; it never passes the fast path (kind_class).
+inline void Track(int kind) {
+    if (list_state != No_Head) Track_List(kind);
     if ((kind == t_PROCESS || kind == t_BLOCK) && last_handed != t_END) list_state = After_Word;
     last_handed = kind;
 }
@@ -139,8 +137,9 @@ int Hand_First() {
         scanner_line = line_number;
         scanner_column = column;
     }
-    handed_text.swap(t.text);
-    yytext = &handed_text[0];
+    // The slot is not written again before the next call, which puts the
+    // scanner's own text back first.
+    yytext = &t.text[0];
     line_number = t.line;
     column = t.column;
     head = (head + 1) & (kRing - 1);
@@ -167,40 +166,40 @@ bool Starts_Statement(int kind) {
     }
 }
 
-// Whether a token just scanned may start a rewrite.
-bool May_Start_Rewrite(int kind) {
-    switch (kind) {
-    case t_END: case t_COMPONENT: case ':': case t_OPEN:
-        return true;
-    case t_IS:
-        return list_state == After_Word || list_state == After_List;
-    case t_REPORT:
-        return Starts_Statement(last_handed);
-    case t_Identifier:
-        return May_Drop(yytext);
-    default:
-        return false;
-    }
+// What a token just scanned may start: 0 nothing, so it goes straight to
+// the parser; 1 a rewrite, or a process or block head; 2 an identifier, a
+// rewrite if it is one of the words May_Drop knows; 3 `is`, dropped after a
+// process or block word or list.
+const int kKinds = 512;  // every token code is below it
+unsigned char kind_class[kKinds];
+
+void Fill_Kind_Classes() {
+    for (int kind : {int(t_END), int(t_COMPONENT), int(t_ENTITY), int(t_OPEN), int(t_REPORT),
+                     int(t_PROCESS), int(t_BLOCK)})
+        kind_class[kind] = 1;
+    kind_class[t_Identifier] = 2;
+    kind_class[t_IS] = 3;
 }
 
-// `: entity [ID .] ID [( ID )]` at the front: the tokens between the colon
-// and the unit's name, and the architecture name, are dropped; nothing is
-// when the tokens do not fit or the input ends first.
-void Rewrite_Entity_Instance() {
-    if (!Is(2, t_Identifier)) return;
-    int name = 2;
-    if (Is(3, '.')) {
-        if (!Is(4, t_Identifier)) return;
-        name = 4;
+// `entity [ID .] ID [( ID )]` at the front, after a colon: all but the
+// unit's name is dropped; nothing is when the tokens do not fit or the input
+// ends first.  Returns false when the front was dropped.
+bool Rewrite_Entity_Instance() {
+    if (!Is(1, t_Identifier)) return true;
+    int name = 1;
+    if (Is(2, '.')) {
+        if (!Is(3, t_Identifier)) return true;
+        name = 3;
     }
     int after = name + 1;
     int next = Peek(after).kind;
-    if (next == 0) return;
+    if (next == 0) return true;
     if (next == '(') {
-        if (!Is(after + 1, t_Identifier) || !Is(after + 2, ')')) return;
+        if (!Is(after + 1, t_Identifier) || !Is(after + 2, ')')) return true;
         for (int k = 0; k < 3; ++k) Drop(after);
     }
-    for (int i = name - 1; i >= 1; --i) Drop(i);
+    for (int i = name - 1; i >= 0; --i) Drop(i);
+    return false;
 }
 
 // Applies the rewrite that starts at the first waiting token, if any.
@@ -225,15 +224,15 @@ bool Rewrite_First() {
         }
         return true;
     case t_COMPONENT:
+        if (last_handed == ':') {
+            if (!Is(1, t_Identifier)) return true;
+            Drop(0);
+            return false;
+        }
         if (last_handed != t_END && Is(1, t_Identifier) && Is(2, t_IS)) Drop(2);
         return true;
-    case ':':
-        if (Is(1, t_COMPONENT)) {
-            if (Is(2, t_Identifier)) Drop(1);
-        } else if (Is(1, t_ENTITY)) {
-            Rewrite_Entity_Instance();
-        }
-        return true;
+    case t_ENTITY:
+        return last_handed != ':' || Rewrite_Entity_Instance();
     case t_OPEN:
         if (Is(1, t_Identifier) && Is(2, t_IS)) {
             Drop(0);
@@ -269,30 +268,55 @@ bool Rewrite_First() {
     }
 }
 
-// The filter: the next token for the parser.
+// The tokens that a rewrite may start with, read ahead as needed.
+[[gnu::noinline]] int Filter_Waiting() {
+    for (;;) {
+        if (Rewrite_First()) return Hand_First();
+        if (count == 0) Push(Scan_Relaxed());
+    }
+}
+
+// The filter: the next token for the parser.  Most tokens start no rewrite
+// and go straight through.  Tokens wait only after one was handed from the
+// waiting ones, which puts the scanner's globals aside.
 int Relaxed_Token() {
     if (overridden) {
         overridden = false;
         yytext = scanner_text;
         line_number = scanner_line;
         column = scanner_column;
+        if (count > 0) return Filter_Waiting();
     }
     for (;;) {
-        if (count == 0) {
-            int kind = Scan();
-            if (!May_Start_Rewrite(kind)) {
-                Track(kind);
-                return kind;
-            }
+        int kind = Scan_Relaxed();
+        switch (kind_class[kind]) {
+        case 0:
+            break;
+        case 2:
+            if (!May_Drop(yytext)) break;
             Push(kind);
+            return Filter_Waiting();
+        case 3:  // is
+            if (list_state != After_Word && list_state != After_List) break;
+            list_state = No_Head;
+            Release(yylval.frag);
+            continue;
+        default:
+            Push(kind);
+            return Filter_Waiting();
         }
-        if (Rewrite_First()) return Hand_First();
+        if (list_state != No_Head) Track_List(kind);
+        last_handed = kind;
+        return kind;
     }
 }
 
 }  // namespace
 
-void Use_Relaxed_Reading(bool on) { Next_Token = on ? Relaxed_Token : yylex; }
+void Use_Relaxed_Reading(bool on) {
+    Fill_Kind_Classes();
+    Next_Token = on ? Relaxed_Token : yylex;
+}
 
 void Reset_Relaxed_Filter() {
     while (count > 0) Drop(0);
