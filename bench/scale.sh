@@ -10,7 +10,7 @@
 #
 #   scale.sh [--bin PATH] [--base SIZE] [--shapes LIST] [--repeat R]
 #            [--max-ratio X] [--depth D] [--seed S] [--workdir DIR] [--check]
-#            [--instructions]
+#            [--instructions] [--arg OPTION]...
 #
 # --check exits 1 when a ratio is above the limit (3 unless --max-ratio is
 # given), when a peak RSS is above its bound, or when a translation fails;
@@ -18,6 +18,8 @@
 # exit status is 0 unless a translation fails.  --instructions also counts
 # the instructions of each translation under valgrind (cachegrind) and
 # judges the ratio of those counts instead, which no load can disturb.
+# --arg passes an option to every translation (--arg --relaxed); it may be
+# repeated.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -31,6 +33,7 @@ seed=1
 workdir=
 check=0
 instructions=0
+bin_args=()
 
 usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; exit "${1:-0}"; }
 while [ $# -gt 0 ]; do
@@ -45,6 +48,7 @@ while [ $# -gt 0 ]; do
     --workdir) workdir=$2; shift 2 ;;
     --check) check=1; shift ;;
     --instructions) instructions=1; shift ;;
+    --arg) bin_args+=("$2"); shift 2 ;;
     -h|--help) usage 0 ;;
     *) echo "scale.sh: unknown option $1" >&2; usage 2 ;;
   esac
@@ -112,7 +116,7 @@ make_input() {
 # One translation; prints "wall cpu kb outbytes".
 measure() {
   local input=$1 out=$tmp/out.c w c r code
-  read -r w c r code < <("$tmp/runstat" "$input" "$out" "$bin")
+  read -r w c r code < <("$tmp/runstat" "$input" "$out" "$bin" ${bin_args[@]+"${bin_args[@]}"})
   if [ "$code" != 0 ]; then
     echo "scale.sh: vhdl87c exited with status $code on $input" >&2
     head -c 300 "$out" >&2
@@ -126,7 +130,7 @@ min() { awk -v a="$1" -v b="${2:-1e99}" 'BEGIN { print (a < b ? a : b) }'; }
 # Instructions executed by one translation, in millions.
 count_instructions() {
   valgrind --tool=cachegrind --cache-sim=no --cachegrind-out-file=/dev/null \
-    "$bin" < "$1" 2>&1 >/dev/null | sed -n 's/.*I *refs: *//p' | tr -d , |
+    "$bin" ${bin_args[@]+"${bin_args[@]}"} < "$1" 2>&1 >/dev/null | sed -n 's/.*I *refs: *//p' | tr -d , |
     awk '{ printf "%.1f", $1 / 1e6 }'
 }
 

@@ -33,8 +33,6 @@ const size_t line_margin = 1024;
 // The stack when the first of the kept tokens was read, and those tokens.
 std::vector<short> checkpoint;
 std::vector<unsigned short> codes;
-// A place handed over by a token filter for the lookahead.
-bool place_handed = false;
 Token_Place handed_place;
 
 // ---- The input as read ------------------------------------------------------
@@ -553,7 +551,7 @@ void Report(const Token_Place& place, bool at_end, const char* kind, const std::
 // input (the end of the last line when the input ends with a line end).
 Token_Place Lookahead_Place(int lookahead, bool& at_end) {
     at_end = lookahead == 0;
-    if (place_handed) return handed_place;
+    if (explain_place_handed) return handed_place;
     if (!at_end) return Scanned_Token_Place();
     Token_Place place{line_number, column + 1, column + 1};
     if (column == 0 && line_number > 1) {
@@ -605,9 +603,13 @@ void Explain_Skipped(unsigned char c, long long line, long long column) {
 
 // ---- Parser side ------------------------------------------------------------------
 
+// A place handed over by a token filter for the lookahead; forgotten at
+// every read.
+bool explain_place_handed = false;
+
 void Explain_Hand_Place(Token_Place place) {
     handed_place = place;
-    place_handed = true;
+    explain_place_handed = true;
 }
 
 void Explain_Checkpoint(const short* stack, long depth) {
@@ -663,7 +665,7 @@ void Explain_Start(const Parse_Tables* tables) {
     carry_column = 0;
     carry_starts_line = true;
     skipped_count = 0;
-    place_handed = false;
+    explain_place_handed = false;
     explain_codes = explain_next = explain_end = nullptr;
 }
 

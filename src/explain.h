@@ -61,7 +61,9 @@ void Explain_Checkpoint(const short* stack, long depth);
 // stack holds the states up to `depth`.  A filter between scanner and
 // parser that reads ahead hands the place of each token it returns with
 // Explain_Hand_Place.
+extern bool explain_place_handed;
 inline void Explain_Before_Read(const short* stack, long depth) {
+    explain_place_handed = false;
     if (explain_next == explain_end) Explain_Checkpoint(stack, depth);
 }
 inline void Explain_After_Read(int token) { *explain_next++ = static_cast<unsigned short>(token); }

@@ -23,7 +23,10 @@
 #include "literals.h"
 #include "scanner.h"
 #include "type_names.h"
+#include "relaxed_filter.h"
 
+/* Tokens come through Next_Token: the scanner, or the relaxed filter. */
+#define yylex() Next_Token()
 #define YYINITDEPTH 200
 #define YYMAXDEPTH 10000
 
@@ -33,11 +36,9 @@
    prefix explained_, whose macros start with EXPLAINED_. */
 #ifdef EXPLAINED_DEBUG
 #include <cstring>
-#undef yylex
-int yylex();
 static int Read_Explained(const short* stack, long depth) {
     Explain_Before_Read(stack, depth);
-    int token = yylex();
+    int token = Next_Token();
     Explain_After_Read(token);
     memcpy(&yylval, scanned_value, sizeof yylval);
     return token;

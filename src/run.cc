@@ -6,6 +6,7 @@
 #include "fragment.h"
 #include "literals.h"
 #include "parser.hh"
+#include "relaxed_filter.h"
 #include "scanner.h"
 
 int Run_Translation(FILE* input) {
@@ -15,8 +16,10 @@ int Run_Translation(FILE* input) {
     Start_Context();
     Explain_Start(&explained_tables);
     Reset_Scanner(input);
+    Reset_Relaxed_Filter();
     int result = explaining ? explained_parse() : yyparse();
     Explain_Finish();
+    Reset_Relaxed_Filter();
     Release_Context();
     Release_Scratch_Buffer();
     Release_Fragment_Memory();

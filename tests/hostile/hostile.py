@@ -433,6 +433,59 @@ class Large(Hostile):
             self.assertLess(r.rss_kb, 3 * size // 1024, r)
 
 
+class Relaxed(Hostile):
+    """The relaxed reading's filter holds a bounded number of tokens; a
+    process list streams through it."""
+
+    def relaxed(self, data, **kw):
+        r = translate(data, args=("--relaxed",), **kw)
+        self.assertTrue(r.err.startswith(b"(1): --relaxed\n"), r)
+        r.err = r.err[len(b"(1): --relaxed\n"):]
+        return r
+
+    def test_unclosed_lists_of_100000_parentheses(self):
+        # A process list holds names, so the parser stops at the second (;
+        # a guard is an expression, and the parser's stack overflows.
+        data = b"architecture a of e is begin process (" + b"(" * 100000 + b"\n"
+        r = self.relaxed(data, rss=CHECK_RSS)
+        self.assertEqual(self.assertReport(r), (b"(", 1, 39))
+        if CHECK_RSS:
+            self.assertLess(r.rss_kb, 16 * 1024, r)
+        data = b"architecture a of e is begin b : block (" + b"(" * 100000 + b"\n"
+        r = self.relaxed(data, rss=CHECK_RSS)
+        self.assertEqual(r.out, translate(data).out)
+        token, line, _ = self.assertReport(r, b"parser stack overflow")
+        self.assertEqual((token, line), (b"(", 1))
+        if CHECK_RSS:
+            self.assertLess(r.rss_kb, 16 * 1024, r)
+
+    def test_closed_nesting_as_without_relaxed(self):
+        for depth in (9000, 100000):
+            data = (b"architecture a of e is begin b : block (" + b"(" * depth + b"c" + b")" * depth +
+                    b") is begin end block; end a;\n")
+            r = self.relaxed(data)
+            self.assertEqual(r.out, translate(data.replace(b") is begin", b") begin")).out)
+        # Only one is is dropped: the parser stops at the second.
+        data = b"architecture a of e is begin b : block (" + b"(" * 9000 + b"c" + b")" * 9000 + b") is is"
+        self.assertEqual(self.assertReport(self.relaxed(data)), (b"is", 1, len(data)))
+
+    def test_long_process_list(self):
+        n = scaled(1000000)
+        names = b", ".join(b"s%d" % i for i in range(n))
+        head = b"architecture a of e is begin p : process ("
+        tail = b") is begin null; end process p; end a;\n"
+        r = self.relaxed([head, names, tail], keep=MIB, rss=CHECK_RSS)
+        plain = translate([head, names, tail.replace(b") is", b")")], keep=MIB)
+        self.assertEqual((r.status, r.err, r.out_size, r.out), (0, b"", plain.out_size, plain.out))
+        if CHECK_RSS:
+            self.assertLess(r.rss_kb, 3 * (len(head) + len(names)) // 1024 + 16 * 1024, r)
+
+    def test_small_design_as_without_relaxed(self):
+        r = self.relaxed(DESIGN)
+        self.assertTranslated(r)
+        self.assertEqual(r.out, translate(DESIGN).out)
+
+
 if __name__ == "__main__":
     if len(sys.argv) < 2:
         sys.exit(__doc__)

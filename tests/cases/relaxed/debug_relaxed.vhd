@@ -1,0 +1,2 @@
+entity e is end entity e;
+signal s : integer := x"ab";

@@ -1,0 +1,1 @@
+entity e is end entity e;
