@@ -26,6 +26,7 @@
 #include "relaxed_filter.h"
 
 /* Tokens come through Next_Token: the scanner, or the relaxed filter. */
+#undef yylex
 #define yylex() Next_Token()
 #define YYINITDEPTH 200
 #define YYMAXDEPTH 10000
@@ -36,6 +37,7 @@
    prefix explained_, whose macros start with EXPLAINED_. */
 #ifdef EXPLAINED_DEBUG
 #include <cstring>
+#undef yylex
 static int Read_Explained(const short* stack, long depth) {
     Explain_Before_Read(stack, depth);
     int token = Next_Token();

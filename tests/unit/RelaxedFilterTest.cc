@@ -9,6 +9,7 @@
 
 #include "diagnostics.h"
 #include "fragment.h"
+#include "literals.h"
 #include "parser.hh"
 #include "relaxed_filter.h"
 #include "scanner.h"
@@ -57,8 +58,8 @@ protected:
         Reset_Relaxed_Filter();
         for (int i = 0; i < limit; ++i) {
             int code = Next_Token();
-            std::string frag = code != 0 && yylval.frag ? Text(yylval.frag) : "";
-            if (code != 0) Release(yylval.frag);
+            std::string frag = code != 0 && yylval ? Text(yylval) : "";
+            if (code != 0) Release(yylval);
             seen.push_back({code, yytext ? yytext : "", line_number, column, frag});
             if (code == 0) break;
         }
