@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 char* temp_string = nullptr;
 int size_of_temp_string = 0;
@@ -65,16 +64,27 @@ Free_Block* free_blocks[7] = {};
 // class, one at a time: memory is touched only as it is needed.
 char* unused_from[7] = {};
 char* unused_end[7] = {};
-std::vector<void*> chunks;  // reachable until exit; never handed back
+// Every chunk, so that they can be handed back (a plain array: a standard
+// container would throw where the run must end with the memory error).
+void** chunks = nullptr;
+size_t chunk_count = 0;
+size_t chunk_capacity = 0;
 
 // The smallest class that holds `bytes`, by steps of 32 bytes.
 const int8_t kClassOf[16] = {0, 0, 1, 2, 3, 3, 4, 4, 5, 5, 5, 5, 6, 6, 6, 6};
 
 // A block of class `c` from a new chunk; null when there is no memory.
 __attribute__((noinline)) void* Block_From_New_Chunk(int c) {
+    if (chunk_count == chunk_capacity) {
+        size_t capacity = chunk_capacity ? chunk_capacity * 2 : 64;
+        void** grown = static_cast<void**>(realloc(chunks, capacity * sizeof *chunks));
+        if (!grown) return nullptr;
+        chunks = grown;
+        chunk_capacity = capacity;
+    }
     char* chunk = static_cast<char*>(malloc(kChunkBytes));
     if (!chunk) return nullptr;
-    chunks.push_back(chunk);
+    chunks[chunk_count++] = chunk;
     unused_from[c] = chunk + kBlockSizes[c];
     unused_end[c] = chunk + kChunkBytes - kChunkBytes % kBlockSizes[c];
     return chunk;
@@ -111,8 +121,10 @@ inline void Give_Block(void* block, int32_t c) {
 // Hands the chunks back once no fragment is left.
 void Release_Blocks() {
     if (live_fragments != 0) return;
-    for (void* chunk : chunks) free(chunk);
-    chunks.clear();
+    for (size_t i = 0; i < chunk_count; ++i) free(chunks[i]);
+    free(chunks);
+    chunks = nullptr;
+    chunk_count = chunk_capacity = 0;
     for (Free_Block*& list : free_blocks) list = nullptr;
     for (int c = 0; c < 7; ++c) unused_from[c] = unused_end[c] = nullptr;
 }
@@ -125,17 +137,21 @@ inline void Give_Block(void* block, int32_t) { free(block); }
 void Release_Blocks() {}
 #endif
 
-[[noreturn]] void Out_Of_Memory() {
-    fputs("MEMORY ERROR!!!!!\n", stdout);
+// Every failed allocation ends the run here, with its message on standard
+// output and status 1.
+[[noreturn]] void Memory_Error(const char* message) {
+    fputs(message, stdout);
     fflush(stdout);
     exit(1);
 }
 
-[[noreturn]] void No_Scratch_Buffer() {
-    fputs("\n\nERROR: Cannot allocate memory for 'temp_string'...", stdout);
-    fflush(stdout);
-    exit(1);
-}
+[[noreturn]] void No_Scratch_Buffer() { Memory_Error("\n\nERROR: Cannot allocate memory for 'temp_string'..."); }
+
+}  // namespace
+
+void Out_Of_Memory() { Memory_Error("MEMORY ERROR!!!!!\n"); }
+
+namespace {
 
 Piece* Inline_Pieces(Fragment* f) { return reinterpret_cast<Piece*>(f + 1); }
 char* Inline_Text(Fragment* f) { return reinterpret_cast<char*>(Inline_Pieces(f) + f->inline_pieces); }
@@ -230,8 +246,29 @@ void Shrink(Fragment* f) {
     f->capacity = f->length + 1;
 }
 
+// The walks over pieces (writing, joining, releasing) keep their place in
+// one stack, which is made big enough while pieces are added: so a walk
+// never allocates, and writing the translation cannot fail for memory half
+// way through.  A walk goes down one fragment with pieces per level, so it
+// is never deeper than the number of such fragments alive, plus one for
+// the flat fragment at the bottom.  Walks do not nest.
+struct Place { const Fragment* f; size_t piece; size_t at; };
+Place* walk_stack = nullptr;
+size_t walk_capacity = 0;
+size_t fragments_with_pieces = 0;
+
+void Count_Fragment_With_Pieces() {
+    if (++fragments_with_pieces < walk_capacity) return;
+    size_t capacity = walk_capacity ? walk_capacity * 2 : 64;
+    Place* grown = static_cast<Place*>(realloc(walk_stack, capacity * sizeof *walk_stack));
+    if (!grown) Out_Of_Memory();
+    walk_stack = grown;
+    walk_capacity = capacity;
+}
+
 void Append_Piece(Fragment* f, Fragment* piece) {
     Shrink(piece);
+    if (f->piece_count == 0) Count_Fragment_With_Pieces();
     if (f->piece_count == f->piece_capacity) {
         uint32_t capacity = f->piece_capacity ? f->piece_capacity * 2 : 4;
         Piece* pieces;
@@ -251,26 +288,25 @@ void Append_Piece(Fragment* f, Fragment* piece) {
 
 // Calls emit(text, length) for every run of the whole text, in order, until
 // emit returns false.  Pieces nest as deep as the source does, so the walk
-// keeps its own stack.
+// keeps its place in the walk stack; emit must not start another walk.
 template <class Emit>
 bool For_Each_Run(const Fragment* root, Emit emit) {
     if (root->piece_count == 0) return root->length == 0 || emit(root->text, root->length);
-    struct Place { const Fragment* f; size_t piece; size_t at; };
-    std::vector<Place> stack{{root, 0, 0}};
-    while (!stack.empty()) {
-        Place& top = stack.back();
-        const Fragment* f = top.f;
-        if (top.piece < f->piece_count) {
-            const Piece& piece = f->pieces[top.piece++];
-            if (piece.at > top.at && !emit(f->text + top.at, piece.at - top.at)) return false;
-            top.at = piece.at;
-            stack.push_back({piece.fragment, 0, 0});  // invalidates `top`
+    Place* top = walk_stack;
+    *top = {root, 0, 0};
+    for (;;) {
+        const Fragment* f = top->f;
+        if (top->piece < f->piece_count) {
+            const Piece& piece = f->pieces[top->piece++];
+            if (piece.at > top->at && !emit(f->text + top->at, piece.at - top->at)) return false;
+            top->at = piece.at;
+            *++top = {piece.fragment, 0, 0};
         } else {
-            if (f->length > top.at && !emit(f->text + top.at, f->length - top.at)) return false;
-            stack.pop_back();
+            if (f->length > top->at && !emit(f->text + top->at, f->length - top->at)) return false;
+            if (top == walk_stack) return true;
+            --top;
         }
     }
-    return true;
 }
 
 void Append_Whole(Fragment* f, const Fragment* source) {
@@ -282,10 +318,11 @@ void Append_Whole(Fragment* f, const Fragment* source) {
 }
 
 void Grow_Scratch_Buffer() {
+    int size = Grown_Scratch_Size(size_of_temp_string);
+    if (size == size_of_temp_string) return;  // cannot double: the buffer stays as it is
     free(temp_string);
     temp_string = nullptr;
-    if (size_of_temp_string > INT_MAX / 2) No_Scratch_Buffer();
-    size_of_temp_string *= 2;
+    size_of_temp_string = size;
     temp_string = static_cast<char*>(calloc(size_of_temp_string, 1));
     if (!temp_string) No_Scratch_Buffer();
 }
@@ -308,6 +345,8 @@ int Base_Of(char letter) {
 
 }  // namespace
 
+int Grown_Scratch_Size(int size) { return size <= INT_MAX / 2 ? size * 2 : size; }
+
 void Make_Scratch_Buffer() {
     size_of_temp_string = 800;
     temp_string = static_cast<char*>(calloc(size_of_temp_string, 1));
@@ -319,7 +358,13 @@ void Release_Scratch_Buffer() {
     temp_string = nullptr;
 }
 
-void Release_Fragment_Memory() { Release_Blocks(); }
+void Release_Fragment_Memory() {
+    if (live_fragments != 0) return;
+    Release_Blocks();
+    free(walk_stack);
+    walk_stack = nullptr;
+    walk_capacity = 0;
+}
 
 Fragment* Make_String_Len(const char* text, size_t length) {
     Fragment* f = New_Fragment(length + 1);
@@ -387,20 +432,31 @@ namespace {
 
 inline void Release_One(Fragment* f) {
     if (f->text != Inline_Text(f)) free(f->text);
+    if (f->piece_count) --fragments_with_pieces;
     if (f->pieces && f->pieces != Inline_Pieces(f)) free(f->pieces);
     Give_Block(f, f->block_class);
     --live_fragments;
 }
 
-// Pieces nest as deep as the source does: no recursion.
+// Pieces nest as deep as the source does: no recursion, and no allocation
+// either; the walk stack holds the fragments whose pieces are being
+// released, and each goes once its pieces have gone.
 __attribute__((noinline)) void Release_With_Pieces(Fragment* fragment) {
-    static std::vector<Fragment*> pending;
-    pending.push_back(fragment);
-    while (!pending.empty()) {
-        Fragment* f = pending.back();
-        pending.pop_back();
-        for (size_t i = 0; i < f->piece_count; ++i) pending.push_back(f->pieces[i].fragment);
-        Release_One(f);
+    Place* top = walk_stack;
+    *top = {fragment, 0, 0};
+    for (;;) {
+        Fragment* f = const_cast<Fragment*>(top->f);
+        if (top->piece < f->piece_count) {
+            Fragment* piece = f->pieces[top->piece++].fragment;
+            if (piece->piece_count == 0)
+                Release_One(piece);
+            else
+                *++top = {piece, 0, 0};
+        } else {
+            Release_One(f);
+            if (top == walk_stack) return;
+            --top;
+        }
     }
 }
 
@@ -441,6 +497,7 @@ const char* Text(Fragment* f) {
     });
     text[at] = '\0';
     for (size_t i = 0; i < f->piece_count; ++i) Release(f->pieces[i].fragment);
+    --fragments_with_pieces;
     if (f->pieces != Inline_Pieces(f)) free(f->pieces);
     if (f->text != Inline_Text(f)) free(f->text);
     f->text = text;

@@ -19,9 +19,12 @@
 struct Fragment;
 
 // The scratch buffer: `size_of_temp_string` bytes, 800 at start, only ever
-// doubled.
+// doubled, as long as the doubled size is still an int.
 extern char* temp_string;
 extern int size_of_temp_string;
+// The size the scratch buffer grows to from `size`: twice as many bytes, or
+// `size` itself when twice would not fit an int (the buffer then stays).
+int Grown_Scratch_Size(int size);
 
 // Set by -DEBUG: prints the digits met by Convert_String_To_Int and the
 // type-declaration traces.
@@ -29,6 +32,9 @@ extern int DEBUG;
 
 void Make_Scratch_Buffer();
 void Release_Scratch_Buffer();
+// Every failed allocation ends here: "MEMORY ERROR!!!!!" on standard output
+// and exit status 1.
+[[noreturn]] void Out_Of_Memory();
 // Hands the memory kept for recycling fragments back to the C heap; does
 // nothing while any fragment is alive.
 void Release_Fragment_Memory();

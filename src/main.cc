@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "fragment.h"
 #include "run.h"
@@ -30,8 +31,12 @@ void Print_Help() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A closed pipe is reported as a failed write, not by a silent signal.
+    // A closed pipe, or an output file at its size limit, is reported as a
+    // failed write, not by a silent signal.
     signal(SIGPIPE, SIG_IGN);
+    signal(SIGXFSZ, SIG_IGN);
+    // The standard library's allocations fail like the program's own.
+    std::set_new_handler(Out_Of_Memory);
     static char output_buffer[1 << 16];
     setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
 
