@@ -151,6 +151,12 @@ void Release_Blocks() {}
 
 void Out_Of_Memory() { Memory_Error("MEMORY ERROR!!!!!\n"); }
 
+void* Allocate(size_t bytes) {
+    void* block = malloc(bytes);
+    if (!block) Out_Of_Memory();
+    return block;
+}
+
 namespace {
 
 Piece* Inline_Pieces(Fragment* f) { return reinterpret_cast<Piece*>(f + 1); }

@@ -35,6 +35,8 @@ void Release_Scratch_Buffer();
 // Every failed allocation ends here: "MEMORY ERROR!!!!!" on standard output
 // and exit status 1.
 [[noreturn]] void Out_Of_Memory();
+// malloc(bytes), or Out_Of_Memory.
+void* Allocate(size_t bytes);
 // Hands the memory kept for recycling fragments back to the C heap; does
 // nothing while any fragment is alive.
 void Release_Fragment_Memory();

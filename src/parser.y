@@ -24,6 +24,9 @@
 
 #define YYINITDEPTH 200
 #define YYMAXDEPTH 10000
+// A stack that cannot grow for want of memory is the memory error, not a
+// stack overflow.
+#define YYMALLOC Allocate
 }
 
 %union { Fragment* frag; }
