@@ -3,7 +3,6 @@
 #include "blocks.h"
 
 #include <cstring>
-#include <vector>
 
 #include "fragment_layout.h"
 
@@ -17,13 +16,24 @@ char* unused_from[7] = {};
 char* unused_end[7] = {};
 
 namespace {
-std::vector<void*> chunks;  // reachable until exit; never handed back
+// Every chunk, so that they can be handed back (a plain array: a standard
+// container would throw where the run must end with the memory error).
+void** chunks = nullptr;
+size_t chunk_count = 0;
+size_t chunk_capacity = 0;
 }
 
 __attribute__((noinline)) void* Block_From_New_Chunk(int c) {
+    if (chunk_count == chunk_capacity) {
+        size_t capacity = chunk_capacity ? chunk_capacity * 2 : 64;
+        void** grown = static_cast<void**>(realloc(chunks, capacity * sizeof *chunks));
+        if (!grown) return nullptr;
+        chunks = grown;
+        chunk_capacity = capacity;
+    }
     char* chunk = static_cast<char*>(malloc(kChunkBytes));
     if (!chunk) return nullptr;
-    chunks.push_back(chunk);
+    chunks[chunk_count++] = chunk;
     unused_from[c] = chunk + kBlockSizes[c];
     unused_end[c] = chunk + kChunkBytes - kChunkBytes % kBlockSizes[c];
     return chunk;
@@ -33,8 +43,10 @@ __attribute__((noinline)) void* Block_From_New_Chunk(int c) {
 
 void Release_Blocks() {
     using namespace block_lists;
-    for (void* chunk : chunks) free(chunk);
-    chunks.clear();
+    for (size_t i = 0; i < chunk_count; ++i) free(chunks[i]);
+    free(chunks);
+    chunks = nullptr;
+    chunk_count = chunk_capacity = 0;
     for (Free_Block*& list : free_blocks) list = nullptr;
     for (int c = 0; c < 7; ++c) unused_from[c] = unused_end[c] = nullptr;
 }

@@ -584,10 +584,17 @@ void Explain_Input(const char* fresh, size_t n, size_t kept) {
     // In pieces: a copy this size is made with vector moves, not a byte loop.
     mirror.reserve(mirror.size() + n);
     for (size_t done = 0; done < n; done += 1024) mirror.append(fresh + done, std::min<size_t>(1024, n - done));
+    // The bytes come before the scanner folds them: fold the letters alike,
+    // but keep a NUL, which the scanner reads as \x01.
+    for (size_t i = mirror.size() - n; i < mirror.size(); ++i)
+        if (mirror[i] >= 'A' && mirror[i] <= 'Z') mirror[i] = static_cast<char>(mirror[i] + ('a' - 'A'));
 }
 
 void Explain_Skipped(unsigned char c, long long line, long long column) {
     if (c == '\r' || c == '\f') return;
+    // The scanner reads a NUL as \x01; the mirror still has the byte as read.
+    size_t at = Scanner_Offset();
+    if (c == 1 && at > 0 && at <= mirror.size()) c = static_cast<unsigned char>(mirror[at - 1]);
     if (skipped_count++ >= shown_warnings) return;
     char what[96];
     if (c == '"' || c == '%')

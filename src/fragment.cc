@@ -5,17 +5,37 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "fragment_layout.h"
 #include "literals.h"
 
 long live_fragments = 0;
 
-[[noreturn]] void Out_Of_Memory() {
-    fputs("MEMORY ERROR!!!!!\n", stdout);
+void Memory_Error(const char* message) {
+    fputs(message, stdout);
     fflush(stdout);
     exit(1);
+}
+
+void Out_Of_Memory() { Memory_Error("MEMORY ERROR!!!!!\n"); }
+
+void* Allocate(size_t bytes) {
+    void* block = malloc(bytes);
+    if (!block) Out_Of_Memory();
+    return block;
+}
+
+Place* walk_stack = nullptr;
+size_t walk_capacity = 0;
+size_t fragments_with_pieces = 0;
+
+void Count_Fragment_With_Pieces() {
+    if (++fragments_with_pieces < walk_capacity) return;
+    size_t capacity = walk_capacity ? walk_capacity * 2 : 64;
+    Place* grown = static_cast<Place*>(realloc(walk_stack, capacity * sizeof *walk_stack));
+    if (!grown) Out_Of_Memory();
+    walk_stack = grown;
+    walk_capacity = capacity;
 }
 
 Fragment* Make_String_Len(const char* text, size_t length) {
@@ -54,20 +74,31 @@ namespace {
 
 inline void Release_One(Fragment* f) {
     if (f->text != Inline_Text(f)) free(f->text);
+    if (f->piece_count) --fragments_with_pieces;
     if (f->pieces && f->pieces != Inline_Pieces(f)) free(f->pieces);
     Give_Block(f, f->block_class);
     --live_fragments;
 }
 
-// Pieces nest as deep as the source does: no recursion.
+// Pieces nest as deep as the source does: no recursion, and no allocation
+// either; the walk stack holds the fragments whose pieces are being
+// released, and each goes once its pieces have gone.
 __attribute__((noinline)) void Release_With_Pieces(Fragment* fragment) {
-    static std::vector<Fragment*> pending;
-    pending.push_back(fragment);
-    while (!pending.empty()) {
-        Fragment* f = pending.back();
-        pending.pop_back();
-        for (size_t i = 0; i < f->piece_count; ++i) pending.push_back(f->pieces[i].fragment);
-        Release_One(f);
+    Place* top = walk_stack;
+    *top = {fragment, 0, 0};
+    for (;;) {
+        Fragment* f = const_cast<Fragment*>(top->f);
+        if (top->piece < f->piece_count) {
+            Fragment* piece = f->pieces[top->piece++].fragment;
+            if (piece->piece_count == 0)
+                Release_One(piece);
+            else
+                *++top = {piece, 0, 0};
+        } else {
+            Release_One(f);
+            if (top == walk_stack) return;
+            --top;
+        }
     }
 }
 
@@ -108,6 +139,7 @@ const char* Text(Fragment* f) {
     });
     text[at] = '\0';
     for (size_t i = 0; i < f->piece_count; ++i) Release(f->pieces[i].fragment);
+    --fragments_with_pieces;
     if (f->pieces != Inline_Pieces(f)) free(f->pieces);
     if (f->text != Inline_Text(f)) free(f->text);
     f->text = text;
@@ -133,5 +165,9 @@ bool Write(const Fragment* fragment, FILE* out) {
 long Live_Fragments() { return live_fragments; }
 
 void Release_Fragment_Memory() {
-    if (live_fragments == 0) Release_Blocks();
+    if (live_fragments != 0) return;
+    Release_Blocks();
+    free(walk_stack);
+    walk_stack = nullptr;
+    walk_capacity = 0;
 }

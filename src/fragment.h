@@ -21,6 +21,15 @@
 
 struct Fragment;
 
+// Every failed allocation ends the run here, with `message` on standard
+// output and exit status 1: the program's own blocks, the scanner's
+// buffers, the parser's stacks and the standard library's allocations.
+[[noreturn]] void Memory_Error(const char* message);
+// The usual one: "MEMORY ERROR!!!!!".
+[[noreturn]] void Out_Of_Memory();
+// malloc(bytes), or Out_Of_Memory.
+void* Allocate(size_t bytes);
+
 // A new fragment holding a copy of `text`.  `text` may be the scratch
 // buffer itself.  Every call may grow the scratch buffer (literals.h).
 Fragment* Make_String(const char* text);

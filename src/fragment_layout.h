@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "blocks.h"
 #include "fragment.h"
@@ -39,9 +38,6 @@ const size_t kLargeText = 256;
 
 // Fragments alive now (constants not counted).
 extern long live_fragments;
-
-// Prints the memory error and ends the run.
-[[noreturn]] void Out_Of_Memory();
 
 inline Piece* Inline_Pieces(Fragment* f) { return reinterpret_cast<Piece*>(f + 1); }
 inline char* Inline_Text(Fragment* f) { return reinterpret_cast<char*>(Inline_Pieces(f) + f->inline_pieces); }
@@ -127,9 +123,23 @@ inline void Shrink(Fragment* f) {
     f->capacity = f->length + 1;
 }
 
+// The walks over pieces (writing, joining, releasing) keep their place in
+// one stack, which is made big enough while pieces are added: so a walk
+// never allocates, and writing the translation cannot fail for memory half
+// way through.  A walk goes down one fragment with pieces per level, so it
+// is never deeper than the number of such fragments alive, plus one for
+// the flat fragment at the bottom.  Walks do not nest.
+struct Place { const Fragment* f; size_t piece; size_t at; };
+extern Place* walk_stack;
+extern size_t walk_capacity;
+extern size_t fragments_with_pieces;
+// Counts one more fragment with pieces, growing the walk stack for it.
+void Count_Fragment_With_Pieces();
+
 // `piece` becomes a piece of `f`, at the end of its text; `f` owns it.
 inline void Append_Piece(Fragment* f, Fragment* piece) {
     Shrink(piece);
+    if (f->piece_count == 0) Count_Fragment_With_Pieces();
     if (f->piece_count == f->piece_capacity) {
         uint32_t capacity = f->piece_capacity ? f->piece_capacity * 2 : 4;
         Piece* pieces;
@@ -149,26 +159,25 @@ inline void Append_Piece(Fragment* f, Fragment* piece) {
 
 // Calls emit(text, length) for every run of the whole text, in order, until
 // emit returns false.  Pieces nest as deep as the source does, so the walk
-// keeps its own stack.
+// keeps its place in the walk stack; emit must not start another walk.
 template <class Emit>
 bool For_Each_Run(const Fragment* root, Emit emit) {
     if (root->piece_count == 0) return root->length == 0 || emit(root->text, root->length);
-    struct Place { const Fragment* f; size_t piece; size_t at; };
-    std::vector<Place> stack{{root, 0, 0}};
-    while (!stack.empty()) {
-        Place& top = stack.back();
-        const Fragment* f = top.f;
-        if (top.piece < f->piece_count) {
-            const Piece& piece = f->pieces[top.piece++];
-            if (piece.at > top.at && !emit(f->text + top.at, piece.at - top.at)) return false;
-            top.at = piece.at;
-            stack.push_back({piece.fragment, 0, 0});  // invalidates `top`
+    Place* top = walk_stack;
+    *top = {root, 0, 0};
+    for (;;) {
+        const Fragment* f = top->f;
+        if (top->piece < f->piece_count) {
+            const Piece& piece = f->pieces[top->piece++];
+            if (piece.at > top->at && !emit(f->text + top->at, piece.at - top->at)) return false;
+            top->at = piece.at;
+            *++top = {piece.fragment, 0, 0};
         } else {
-            if (f->length > top.at && !emit(f->text + top.at, f->length - top.at)) return false;
-            stack.pop_back();
+            if (f->length > top->at && !emit(f->text + top->at, f->length - top->at)) return false;
+            if (top == walk_stack) return true;
+            --top;
         }
     }
-    return true;
 }
 
 // Copies the whole text of `source` after the own text of `f`.

@@ -17,9 +17,7 @@ int size_of_temp_string = 0;
 namespace {
 
 [[noreturn]] void No_Scratch_Buffer() {
-    fputs("\n\nERROR: Cannot allocate memory for 'temp_string'...", stdout);
-    fflush(stdout);
-    exit(1);
+    Memory_Error("\n\nERROR: Cannot allocate memory for 'temp_string'...");
 }
 
 int Digit_Value(char c) {
@@ -51,11 +49,14 @@ void Release_Scratch_Buffer() {
     temp_string = nullptr;
 }
 
+int Grown_Scratch_Size(int size) { return size <= INT_MAX / 2 ? size * 2 : size; }
+
 void Grow_Scratch_Buffer() {
+    int size = Grown_Scratch_Size(size_of_temp_string);
+    if (size == size_of_temp_string) return;  // cannot double: the buffer stays as it is
     free(temp_string);
     temp_string = nullptr;
-    if (size_of_temp_string > INT_MAX / 2) No_Scratch_Buffer();
-    size_of_temp_string *= 2;
+    size_of_temp_string = size;
     temp_string = static_cast<char*>(calloc(size_of_temp_string, 1));
     if (!temp_string) No_Scratch_Buffer();
 }

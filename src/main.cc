@@ -4,9 +4,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <unistd.h>
 
 #include "context.h"
+#include "fragment.h"
 #include "explain.h"
 #include "relaxed_filter.h"
 #include "run.h"
@@ -41,8 +43,12 @@ void Print_Version() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A closed pipe is reported as a failed write, not by a silent signal.
+    // A closed pipe, or an output file at its size limit, is reported as a
+    // failed write, not by a silent signal.
     signal(SIGPIPE, SIG_IGN);
+    signal(SIGXFSZ, SIG_IGN);
+    // The standard library's allocations fail like the program's own.
+    std::set_new_handler(Out_Of_Memory);
     static char output_buffer[1 << 16];
     setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
 

@@ -30,6 +30,9 @@
 #define yylex() Next_Token()
 #define YYINITDEPTH 200
 #define YYMAXDEPTH 10000
+/* A stack that cannot grow for want of memory is the memory error, not a
+   stack overflow. */
+#define YYMALLOC Allocate
 
 /* With --explain the grammar runs as a second parser, explained_parse, with
    two hooks into the explanation (explain.h): each token read, with the
