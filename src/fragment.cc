@@ -1,21 +1,183 @@
 // Fragments and their ownership: making, joining, reading, writing and
-// releasing the text of tokens and grammar symbols (see fragment.h).
+// releasing the text of tokens and grammar symbols (see fragment.h and
+// fragment_layout.h).
 #include "fragment.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
+#include "compose.h"
 #include "fragment_layout.h"
 #include "literals.h"
 
 long live_fragments = 0;
 
+Piece_Place* piece_walk = nullptr;
+
+namespace {
+
+// The stack that releases pieces, reserved with piece_walk; both hold
+// `piece_walk_room` places.
+Piece_Place* piece_release = nullptr;
+size_t piece_walk_room = 0;
+
+// Room in both stacks for walks over pieces nested `depth` levels.
+void Reserve_Piece_Walks(size_t depth) {
+    if (depth < piece_walk_room) return;
+    size_t room = piece_walk_room * 2 > depth + 1 ? piece_walk_room * 2 : depth + 1;
+    if (room < 64) room = 64;
+    Piece_Place** stacks[] = {&piece_walk, &piece_release};
+    for (Piece_Place** stack : stacks) {
+        Piece_Place* grown = static_cast<Piece_Place*>(realloc(*stack, room * sizeof(Piece_Place)));
+        if (!grown) Out_Of_Memory();
+        *stack = grown;
+    }
+    piece_walk_room = room;
+}
+
+// Releases a fragment that has no pieces and is not composed.
+inline void Release_One(Fragment* f) {
+    if (f->text != Inline_Text(f)) free(f->text);
+    if (f->pieces && f->pieces != Inline_Pieces(f)) free(f->pieces);
+    Give_Block(f, f->block_class);
+    --live_fragments;
+}
+
+inline void Release_Node(Fragment* f) {
+    Give_Block(f, f->block_class);
+    --live_fragments;
+}
+
+__attribute__((noinline)) void Release_With_Pieces(Fragment* root) {
+    Piece_Place* stack = piece_release;
+    int top = 0;
+    stack[0] = {root, 0, 0};
+    while (top >= 0) {
+        Piece_Place& place = stack[top];
+        Fragment* f = const_cast<Fragment*>(place.f);
+        if (place.piece < f->piece_count) {
+            Fragment* piece = f->pieces[place.piece++].fragment;
+            if (piece->piece_count)
+                stack[++top] = {piece, 0, 0};
+            else
+                Release_One(piece);
+        } else {
+            Release_One(f);
+            --top;
+        }
+    }
+}
+
+__attribute__((noinline)) void Release_Composed(Fragment* root) {
+    struct Place { Fragment* f; size_t next; };
+    Place stack[kMaxComposed + 1];
+    int top = 0;
+    stack[0] = {root, 0};
+    while (top >= 0) {
+        Place& place = stack[top];
+        Fragment* f = place.f;
+        if (place.next < f->plan->directives) {
+            Fragment* argument = Arguments(f)[place.next++];
+            if (argument->composed)
+                stack[++top] = {argument, 0};
+            else if (!Is_Constant(argument))
+                Release_One(argument);
+        } else {
+            Release_Node(f);
+            --top;
+        }
+    }
+}
+
+// A fragment that becomes a piece never grows again: the spare room of a
+// text on the C heap is handed back.
+inline void Shrink(Fragment* f) {
+    if (f->text == Inline_Text(f) || f->capacity - f->length < 64) return;
+    char* text = static_cast<char*>(realloc(f->text, f->length + 1));
+    if (!text) return;
+    f->text = text;
+    f->capacity = f->length + 1;
+}
+
+// The smallest power of two not below n.
+size_t Power_Of_Two_Above(size_t n) {
+    size_t p = 1;
+    while (p < n) p *= 2;
+    return p;
+}
+
+}  // namespace
+
 [[noreturn]] void Out_Of_Memory() {
     fputs("MEMORY ERROR!!!!!\n", stdout);
     fflush(stdout);
     exit(1);
+}
+
+// Pieces on the C heap have room for max(4, the power of two not below
+// their count): the room is known from the count alone, and full when the
+// count is a power of two from 4 on.
+void Append_Piece(Fragment* f, Fragment* piece) {
+    Shrink(piece);
+    uint32_t count = f->piece_count;
+    if (!f->pieces || f->pieces == Inline_Pieces(f)) {
+        if (count < f->inline_pieces) {
+            f->pieces = Inline_Pieces(f);
+        } else {
+            size_t room = Power_Of_Two_Above(count + 1 < 4 ? 4 : count + 1);
+            Piece* pieces = static_cast<Piece*>(malloc(room * sizeof(Piece)));
+            if (!pieces) Out_Of_Memory();
+            if (count) memcpy(pieces, f->pieces, count * sizeof(Piece));
+            f->pieces = pieces;
+        }
+    } else if (count >= 4 && (count & (count - 1)) == 0) {
+        Piece* pieces = static_cast<Piece*>(realloc(f->pieces, 2 * size_t{count} * sizeof(Piece)));
+        if (!pieces) Out_Of_Memory();
+        f->pieces = pieces;
+    }
+    if (piece->depth + 1 > f->depth) {
+        f->depth = piece->depth + 1;
+        Reserve_Piece_Walks(f->depth);
+    }
+    f->pieces[f->piece_count++] = Piece{f->length, piece};
+    f->total += piece->total;
+}
+
+char* Write_And_Release(char* out, Fragment* root) {
+    if (!root->composed) {
+        Put(out, root->text, root->length);
+        out += root->length;
+        if (!Is_Constant(root)) Release_One(root);
+        return out;
+    }
+    struct Place { Fragment* f; size_t next; };
+    Place stack[kMaxComposed + 1];
+    int top = 0;
+    stack[0] = {root, 0};
+    while (top >= 0) {
+        Place& place = stack[top];
+        Fragment* f = place.f;
+        const Format_Plan* plan = f->plan;
+        size_t i = place.next++;
+        const Format_Plan::Run& run = plan->runs[i];
+        Put(out, plan->format + run.at, run.length);
+        out += run.length;
+        if (i == plan->directives) {
+            Release_Node(f);
+            --top;
+            continue;
+        }
+        Fragment* argument = Arguments(f)[i];
+        if (argument->composed) {
+            stack[++top] = {argument, 0};
+        } else {
+            Put(out, argument->text, argument->length);
+            out += argument->length;
+            if (!Is_Constant(argument)) Release_One(argument);
+        }
+    }
+    return out;
 }
 
 Fragment* Make_String_Len(const char* text, size_t length) {
@@ -38,44 +200,16 @@ Fragment* Combine(Fragment* first, Fragment* second) {
         first = first->length == 0 ? nullptr : Make_String_Len(first->text, first->length);
     }
     Fragment* result = first ? first : second;
-    if (first && second) {
-        if (Is_Large(second)) {
-            Append_Piece(first, second);
-        } else {
-            Append_Whole(first, second);
-            Release(second);
-        }
-    }
+    if (first && second) result = Compose("%s%s", first, second);
     if (n > static_cast<size_t>(size_of_temp_string) / 2) Grow_Scratch_Buffer();
     return result;
 }
 
-namespace {
-
-inline void Release_One(Fragment* f) {
-    if (f->text != Inline_Text(f)) free(f->text);
-    if (f->pieces && f->pieces != Inline_Pieces(f)) free(f->pieces);
-    Give_Block(f, f->block_class);
-    --live_fragments;
-}
-
-// Pieces nest as deep as the source does: no recursion.
-__attribute__((noinline)) void Release_With_Pieces(Fragment* fragment) {
-    static std::vector<Fragment*> pending;
-    pending.push_back(fragment);
-    while (!pending.empty()) {
-        Fragment* f = pending.back();
-        pending.pop_back();
-        for (size_t i = 0; i < f->piece_count; ++i) pending.push_back(f->pieces[i].fragment);
-        Release_One(f);
-    }
-}
-
-}  // namespace
-
 void Release(Fragment* fragment) {
     if (!fragment || Is_Constant(fragment)) return;
-    if (fragment->piece_count == 0)
+    if (fragment->composed)
+        Release_Composed(fragment);
+    else if (fragment->piece_count == 0)
         Release_One(fragment);
     else
         Release_With_Pieces(fragment);
@@ -83,6 +217,18 @@ void Release(Fragment* fragment) {
 
 Fragment* Copy(const Fragment* fragment) {
     if (Is_Constant(fragment)) return const_cast<Fragment*>(fragment);
+    if (fragment->composed) {
+        // Small: the copy is one flat text, as if it had been written when
+        // composed.
+        char text[kLargeText + 1];
+        size_t length = 0;
+        For_Each_Composed_Run(fragment, [&](const char* run, size_t n) {
+            memcpy(text + length, run, n);
+            length += n;
+            return true;
+        });
+        return Make_String_Len(text, length);
+    }
     if (fragment->piece_count == 0) return Make_String_Len(fragment->text, fragment->length);
     Fragment* f = New_Fragment(1);
     Append_Whole(f, fragment);
@@ -97,24 +243,42 @@ void Set(Fragment*& variable, Fragment* value) {
 size_t Length(const Fragment* fragment) { return fragment->total; }
 
 const char* Text(Fragment* f) {
-    if (f->piece_count == 0) return f->text;
+    if (!f->composed && f->piece_count == 0) return f->text;
     char* text = static_cast<char*>(malloc(f->total + 1));
     if (!text) Out_Of_Memory();
     size_t at = 0;
-    For_Each_Run(f, [&](const char* run, size_t length) {
-        memcpy(text + at, run, length);
-        at += length;
-        return true;
-    });
+    if (f->composed) {
+        // Written once; the arguments go, the fragment becomes flat.
+        const Format_Plan* plan = f->plan;
+        char* out = text;
+        for (size_t i = 0;; ++i) {
+            const Format_Plan::Run& run = plan->runs[i];
+            Put(out, plan->format + run.at, run.length);
+            out += run.length;
+            if (i == plan->directives) break;
+            out = Write_And_Release(out, Arguments(f)[i]);
+        }
+        at = static_cast<size_t>(out - text);
+        f->composed = 0;
+        f->depth = 0;
+        f->inline_pieces = 0;
+    } else {
+        For_Each_Run(f, [&](const char* run, size_t length) {
+            memcpy(text + at, run, length);
+            at += length;
+            return true;
+        });
+        for (size_t i = 0; i < f->piece_count; ++i) Release(f->pieces[i].fragment);
+        if (f->pieces != Inline_Pieces(f)) free(f->pieces);
+        if (f->text != Inline_Text(f)) free(f->text);
+        f->depth = 0;
+    }
     text[at] = '\0';
-    for (size_t i = 0; i < f->piece_count; ++i) Release(f->pieces[i].fragment);
-    if (f->pieces != Inline_Pieces(f)) free(f->pieces);
-    if (f->text != Inline_Text(f)) free(f->text);
     f->text = text;
     f->length = f->total = at;
     f->capacity = at + 1;
     f->pieces = nullptr;
-    f->piece_count = f->piece_capacity = 0;
+    f->piece_count = 0;
     return f->text;
 }
 
@@ -133,5 +297,10 @@ bool Write(const Fragment* fragment, FILE* out) {
 long Live_Fragments() { return live_fragments; }
 
 void Release_Fragment_Memory() {
-    if (live_fragments == 0) Release_Blocks();
+    if (live_fragments != 0) return;
+    Release_Blocks();
+    free(piece_walk);
+    free(piece_release);
+    piece_walk = piece_release = nullptr;
+    piece_walk_room = 0;
 }
