@@ -80,21 +80,56 @@ __attribute__((noinline)) Fragment* Compose_Large(const Format_Plan* plan, Fragm
     return result;
 }
 
+// A very short result of flat arguments: written at once, after the text
+// of its first argument when the format starts with it and its block has
+// room, else into a new fragment.
+template <size_t N>
+inline Fragment* Compose_Flat(const Format_Plan* plan, Fragment* const (&arguments)[N], size_t total) {
+    Fragment* first = arguments[0];
+    Fragment* result;
+    char* out;
+    size_t i = 0;
+    if (plan->runs[0].length == 0 && !Is_Constant(first) && total < first->capacity) {
+        result = first;
+        out = first->text + first->length;
+        i = 1;
+    } else {
+        result = New_Fragment(total + 1);
+        out = result->text;
+    }
+    const char* format = plan->format;
+    for (; i < N; ++i) {
+        const Format_Plan::Run run = plan->runs[i];
+        Put(out, format + run.at, run.length);
+        out += run.length;
+        Fragment* argument = arguments[i];
+        Put(out, argument->text, argument->length);
+        out += argument->length;
+        if (!Is_Constant(argument)) Release_Flat(argument);
+    }
+    const Format_Plan::Run run = plan->runs[N];
+    Put(out, format + run.at, run.length);
+    out += run.length;
+    *out = '\0';
+    result->length = result->total = total;
+    return result;
+}
+
 }  // namespace
 
-Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const* arguments) {
-    size_t count = plan->directives;
+template <size_t N>
+Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const (&arguments)[N]) {
     size_t total = plan->literal_length;
     uint32_t depth = 0;
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < N; ++i) {
         const Fragment* f = arguments[i];
         total += f->total;
-        uint32_t d = Composed_Depth(f);
-        if (d > depth) depth = d;
+        if (f->composed > depth) depth = f->composed;
     }
     // Every large borrowed fragment makes the total large.
     if (total > kLargeText || depth >= kMaxComposed) return Compose_Large(plan, arguments, total);
-    size_t bytes = sizeof(Fragment) + count * sizeof(Fragment*);
+    if (depth == 0 && total <= kFlatText) return Compose_Flat(plan, arguments, total);
+    size_t bytes = sizeof(Fragment) + N * sizeof(Fragment*);
     int32_t block_class;
     Fragment* f = static_cast<Fragment*>(Take_Block(bytes, block_class));
     if (!f) Out_Of_Memory();
@@ -104,14 +139,28 @@ Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const* arguments)
     f->total = total;
     f->pieces = nullptr;
     f->piece_count = 0;
-    f->depth = depth + 1;
+    f->piece_depth = 0;
+    f->composed = depth + 1;
     f->block_class = static_cast<int16_t>(block_class);
     f->inline_pieces = 0;
-    f->composed = 1;
-    memcpy(Arguments(f), arguments, count * sizeof(Fragment*));
+    Fragment** slots = Arguments(f);
+    for (size_t i = 0; i < N; ++i) slots[i] = arguments[i];
     ++live_fragments;
     return f;
 }
+
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[1]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[2]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[3]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[4]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[5]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[6]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[7]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[8]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[9]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[10]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[11]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[12]);
 
 Fragment* Compose_Argument(Borrowed borrowed) {
     const Fragment* f = borrowed.fragment;

@@ -61,8 +61,9 @@ constexpr Format_Plan Plan_Of_Format(const char (&format)[N]) {
 }
 
 // Fills the plan's directives with `arguments`, one owned fragment each,
-// which it consumes.
-Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const* arguments);
+// which it consumes.  Made for 1 to kMaxDirectives arguments (compose.cc).
+template <size_t N>
+Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const (&arguments)[N]);
 
 // Every argument as a fragment the composition owns: a Fragment* is itself;
 // a borrowed fragment, a constant text and a number become new fragments,

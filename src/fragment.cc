@@ -136,9 +136,9 @@ void Append_Piece(Fragment* f, Fragment* piece) {
         if (!pieces) Out_Of_Memory();
         f->pieces = pieces;
     }
-    if (piece->depth + 1 > f->depth) {
-        f->depth = piece->depth + 1;
-        Reserve_Piece_Walks(f->depth);
+    if (piece->piece_depth + 1 > f->piece_depth) {
+        f->piece_depth = piece->piece_depth + 1;
+        Reserve_Piece_Walks(f->piece_depth);
     }
     f->pieces[f->piece_count++] = Piece{f->length, piece};
     f->total += piece->total;
@@ -151,33 +151,43 @@ char* Write_And_Release(char* out, Fragment* root) {
         if (!Is_Constant(root)) Release_One(root);
         return out;
     }
+    // Each composed fragment's runs and arguments in turn; a composed
+    // argument is entered, its owner kept on the stack with the next index.
     struct Place { Fragment* f; size_t next; };
-    Place stack[kMaxComposed + 1];
+    Place stack[kMaxComposed];
     int top = 0;
-    stack[0] = {root, 0};
-    while (top >= 0) {
-        Place& place = stack[top];
-        Fragment* f = place.f;
+    Fragment* f = root;
+    size_t i = 0;
+    for (;;) {
         const Format_Plan* plan = f->plan;
-        size_t i = place.next++;
-        const Format_Plan::Run& run = plan->runs[i];
-        Put(out, plan->format + run.at, run.length);
-        out += run.length;
-        if (i == plan->directives) {
-            Release_Node(f);
-            --top;
-            continue;
-        }
-        Fragment* argument = Arguments(f)[i];
-        if (argument->composed) {
-            stack[++top] = {argument, 0};
-        } else {
+        const char* format = plan->format;
+        size_t count = plan->directives;
+        Fragment** arguments = Arguments(f);
+        for (; i < count; ++i) {
+            const Format_Plan::Run run = plan->runs[i];
+            Put(out, format + run.at, run.length);
+            out += run.length;
+            Fragment* argument = arguments[i];
+            if (argument->composed) break;
             Put(out, argument->text, argument->length);
             out += argument->length;
             if (!Is_Constant(argument)) Release_One(argument);
         }
+        if (i < count) {
+            stack[top++] = {f, i + 1};
+            f = arguments[i];
+            i = 0;
+            continue;
+        }
+        const Format_Plan::Run run = plan->runs[count];
+        Put(out, format + run.at, run.length);
+        out += run.length;
+        Release_Node(f);
+        if (top == 0) return out;
+        --top;
+        f = stack[top].f;
+        i = stack[top].next;
     }
-    return out;
 }
 
 Fragment* Make_String_Len(const char* text, size_t length) {
@@ -260,7 +270,6 @@ const char* Text(Fragment* f) {
         }
         at = static_cast<size_t>(out - text);
         f->composed = 0;
-        f->depth = 0;
         f->inline_pieces = 0;
     } else {
         For_Each_Run(f, [&](const char* run, size_t length) {
@@ -271,7 +280,7 @@ const char* Text(Fragment* f) {
         for (size_t i = 0; i < f->piece_count; ++i) Release(f->pieces[i].fragment);
         if (f->pieces != Inline_Pieces(f)) free(f->pieces);
         if (f->text != Inline_Text(f)) free(f->text);
-        f->depth = 0;
+        f->piece_depth = 0;
     }
     text[at] = '\0';
     f->text = text;

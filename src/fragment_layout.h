@@ -46,15 +46,18 @@ struct Fragment {
     size_t total;            // length of the whole text, pieces or arguments included
     Piece* pieces;           // null, the room in the block, or the C heap
     uint32_t piece_count;
-    uint32_t depth;          // levels of pieces below, or of composed arguments
-    int16_t block_class;     // recycled size class, or kHeapBlock, or kConstant
-    uint8_t inline_pieces;   // room for pieces in the block
-    uint8_t composed;        // 1: kept as plan and arguments
+    uint32_t piece_depth;     // levels of pieces below
+    uint32_t composed;        // 0, or, kept as plan and arguments: levels of them, itself included
+    int16_t block_class;      // recycled size class, or kHeapBlock, or kConstant
+    uint8_t inline_pieces;    // room for pieces in the block
 };
 
 // A fragment longer than this is kept as a piece instead of being copied;
 // no composed fragment is longer.
 const size_t kLargeText = 256;
+// A result of flat arguments this short is written at once instead of
+// being kept composed.
+const size_t kFlatText = 32;
 // Most levels of composed arguments under a composed fragment.
 const uint32_t kMaxComposed = 16;
 
@@ -81,6 +84,7 @@ inline __attribute__((always_inline)) Fragment* New_Fragment(size_t capacity, ui
     f->block_class = static_cast<int16_t>(block_class);
     f->inline_pieces = static_cast<uint8_t>(pieces);
     f->composed = 0;
+    f->piece_depth = 0;
     f->text = Inline_Text(f);
     f->text[0] = '\0';
     f->length = 0;
@@ -88,7 +92,6 @@ inline __attribute__((always_inline)) Fragment* New_Fragment(size_t capacity, ui
     f->total = 0;
     f->pieces = pieces ? Inline_Pieces(f) : nullptr;
     f->piece_count = 0;
-    f->depth = 0;
     ++live_fragments;
     return f;
 }
@@ -97,9 +100,6 @@ inline bool Is_Constant(const Fragment* f) { return f->block_class == kConstant;
 
 // Only a large fragment has pieces, so its length alone tells.
 inline bool Is_Large(const Fragment* f) { return f->total > kLargeText; }
-
-// Levels of composed arguments in `f`, itself included.
-inline uint32_t Composed_Depth(const Fragment* f) { return f->composed ? f->depth : 0; }
 
 // Copies `length` bytes; short runs, the usual case, without a call.
 inline void Put(char* out, const char* text, size_t length) {
@@ -144,6 +144,13 @@ inline void Append_Text(Fragment* f, const char* text, size_t length) {
     f->length += length;
     f->text[f->length] = '\0';
     f->total += length;
+}
+
+// Releases a flat fragment of ours: no pieces, not constant.
+inline void Release_Flat(Fragment* f) {
+    if (f->text != Inline_Text(f)) free(f->text);
+    Give_Block(f, f->block_class);
+    --live_fragments;
 }
 
 // `piece` becomes a piece of `f`, at the end of its text; `f` owns it.
