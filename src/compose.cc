@@ -4,7 +4,6 @@
 #include "compose.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -182,7 +181,16 @@ Fragment* Compose_Argument(Borrowed borrowed) {
 
 Fragment* Compose_Argument(const char* chars) { return Flat_Copy(chars, strlen(chars)); }
 
+// As "%d" writes it.
 Fragment* Compose_Argument(int number) {
     char text[12];
-    return Flat_Copy(text, static_cast<size_t>(snprintf(text, sizeof text, "%d", number)));
+    char* end = text + sizeof text;
+    char* at = end;
+    uint32_t magnitude = number < 0 ? 0u - static_cast<uint32_t>(number) : static_cast<uint32_t>(number);
+    do {
+        *--at = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (number < 0) *--at = '-';
+    return Flat_Copy(at, static_cast<size_t>(end - at));
 }

@@ -82,7 +82,7 @@ __attribute__((noinline)) void Release_Composed(Fragment* root) {
             if (argument->composed)
                 stack[++top] = {argument, 0};
             else if (!Is_Constant(argument))
-                Release_One(argument);
+                Release_Flat(argument);
         } else {
             Release_Node(f);
             --top;
@@ -148,7 +148,7 @@ char* Write_And_Release(char* out, Fragment* root) {
     if (!root->composed) {
         Put(out, root->text, root->length);
         out += root->length;
-        if (!Is_Constant(root)) Release_One(root);
+        if (!Is_Constant(root)) Release_Flat(root);
         return out;
     }
     // Each composed fragment's runs and arguments in turn; a composed
@@ -171,7 +171,7 @@ char* Write_And_Release(char* out, Fragment* root) {
             if (argument->composed) break;
             Put(out, argument->text, argument->length);
             out += argument->length;
-            if (!Is_Constant(argument)) Release_One(argument);
+            if (!Is_Constant(argument)) Release_Flat(argument);
         }
         if (i < count) {
             stack[top++] = {f, i + 1};
@@ -197,7 +197,7 @@ Fragment* Make_String_Len(const char* text, size_t length) {
     f->length = f->total = length;
     // The copy is made before the buffer may be replaced, so `text` may be
     // the scratch buffer itself.
-    if (length + 1 > static_cast<size_t>(size_of_temp_string) - 400) Grow_Scratch_Buffer();
+    if (__builtin_expect(length + 1 > static_cast<size_t>(size_of_temp_string) - 400, 0)) Grow_Scratch_Buffer();
     return f;
 }
 
