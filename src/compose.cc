@@ -83,7 +83,7 @@ __attribute__((noinline)) Fragment* Compose_Large(const Format_Plan* plan, Fragm
 // of its first argument when the format starts with it and its block has
 // room, else into a new fragment.
 template <size_t N>
-inline Fragment* Compose_Flat(const Format_Plan* plan, Fragment* const (&arguments)[N], size_t total) {
+__attribute__((noinline)) Fragment* Compose_Flat(const Format_Plan* plan, Fragment* const (&arguments)[N], size_t total) {
     Fragment* first = arguments[0];
     Fragment* result;
     char* out;
@@ -114,20 +114,10 @@ inline Fragment* Compose_Flat(const Format_Plan* plan, Fragment* const (&argumen
     return result;
 }
 
-}  // namespace
-
+// A small result kept as its plan and arguments.
 template <size_t N>
-Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const (&arguments)[N]) {
-    size_t total = plan->literal_length;
-    uint32_t depth = 0;
-    for (size_t i = 0; i < N; ++i) {
-        const Fragment* f = arguments[i];
-        total += f->total;
-        if (f->composed > depth) depth = f->composed;
-    }
-    // Every large borrowed fragment makes the total large.
-    if (total > kLargeText || depth >= kMaxComposed) return Compose_Large(plan, arguments, total);
-    if (depth == 0 && total <= kFlatText) return Compose_Flat(plan, arguments, total);
+__attribute__((noinline)) Fragment* Compose_Node(const Format_Plan* plan, Fragment* const (&arguments)[N],
+                                                 size_t total, uint32_t depth) {
     size_t bytes = sizeof(Fragment) + N * sizeof(Fragment*);
     int32_t block_class;
     Fragment* f = static_cast<Fragment*>(Take_Block(bytes, block_class));
@@ -146,6 +136,24 @@ Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const (&arguments
     for (size_t i = 0; i < N; ++i) slots[i] = arguments[i];
     ++live_fragments;
     return f;
+}
+
+}  // namespace
+
+// Measures, then hands over to the way the result is made.
+template <size_t N>
+Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const (&arguments)[N]) {
+    size_t total = plan->literal_length;
+    uint32_t depth = 0;
+    for (size_t i = 0; i < N; ++i) {
+        const Fragment* f = arguments[i];
+        total += f->total;
+        if (f->composed > depth) depth = f->composed;
+    }
+    // Every large borrowed fragment makes the total large.
+    if (total > kLargeText || depth >= kMaxComposed) return Compose_Large(plan, arguments, total);
+    if (depth == 0 && total <= kFlatText) return Compose_Flat(plan, arguments, total);
+    return Compose_Node(plan, arguments, total, depth);
 }
 
 template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[1]);
