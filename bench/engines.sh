@@ -13,7 +13,10 @@
 # The reduced programs are built from SOURCE/scanner.l, SOURCE/parser.y and
 # the other SOURCE/*.cc (--source SOURCE, default src/ of this checkout).
 # It prints the best CPU time and throughput of each, and the shares of
-# scanning, parsing and composing in the translator's time.
+# scanning, parsing and composing in the translator's time.  With
+# --instructions it also counts the instructions of each under valgrind
+# (cachegrind), per input byte, which other load on the machine cannot
+# disturb (use a few MB: valgrind is slow).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -24,6 +27,7 @@ file=
 repeat=5
 seed=1
 source=$root/src
+instructions=0
 
 while [ $# -gt 0 ]; do
   case $1 in
@@ -33,7 +37,8 @@ while [ $# -gt 0 ]; do
     --seed) seed=$2; shift 2 ;;
     --bin) bin=$2; shift 2 ;;
     --source) source=$(cd "$2" && pwd); shift 2 ;;
-    -h|--help) sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --instructions) instructions=1; shift ;;
+    -h|--help) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "engines.sh: unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -91,3 +96,18 @@ done
 awk -v s="${best[scan]}" -v p="${best[parse]}" -v f="${best[full]}" 'BEGIN {
   printf "shares of the translator'"'"'s time: scanning %.0f%%, parsing %.0f%%, composing %.0f%%\n",
          100 * s / f, 100 * (p - s) / f, 100 * (f - p) / f }'
+
+if [ $instructions = 1 ]; then
+  command -v valgrind >/dev/null || { echo "engines.sh: valgrind is missing; no instruction counts"; exit 0; }
+  declare -A count
+  printf '%-6s %12s %10s\n' program M_instr instr/byte
+  for tool in scan parse full; do
+    case $tool in full) command=$bin ;; *) command=$tmp/$tool ;; esac
+    count[$tool]=$(valgrind --tool=cachegrind --cache-sim=no --cachegrind-out-file=/dev/null "$command" < "$file" 2>&1 >/dev/null |
+                   sed -n 's/.*I *refs: *//p' | tr -d ,)
+    awk -v t=$tool -v c="${count[$tool]}" -v n="$size" 'BEGIN { printf "%-6s %12.1f %10.1f\n", t, c / 1e6, c / n }'
+  done
+  awk -v s="${count[scan]}" -v p="${count[parse]}" -v f="${count[full]}" 'BEGIN {
+    printf "shares of the translator'"'"'s instructions: scanning %.0f%%, parsing %.0f%%, composing %.0f%%\n",
+           100 * s / f, 100 * (p - s) / f, 100 * (f - p) / f }'
+fi

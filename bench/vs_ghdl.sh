@@ -6,12 +6,14 @@
 # first alternating from round to round.  Reports the best and the median
 # wall time, the best CPU time, the throughputs and their ratio.
 #
-#   vs_ghdl.sh [--bin PATH] [--ghdl PATH] [--rounds R] [--shape SHAPE]
-#              [--size SIZE] [--seed S] [--no-gen] [--file FILE]...
-#              [--corpus [DIR]]
+#   vs_ghdl.sh [--bin PATH] [--base PATH] [--ghdl PATH] [--rounds R]
+#              [--shape SHAPE[,SHAPE...]] [--size SIZE[,SIZE...]] [--seed S]
+#              [--workdir DIR] [--no-gen] [--file FILE]... [--corpus [DIR]]
 #
 # Inputs: a generated design (gen.py SHAPE --bytes SIZE, by default a 10 MiB
-# mix) unless --no-gen; every --file; and with --corpus the concatenation
+# mix) for every shape and size given, unless --no-gen (--workdir keeps the
+# generated files there and reuses them); every --file; and with --corpus
+# the concatenation
 # of all .vhd/.vhdl files of the corpus (default: the shared/corpus folder
 # beside the checkout), read in place and written to a temporary folder.
 # GHDL 2.0 stops with an internal error when one import holds two units of
@@ -19,10 +21,15 @@
 # so the concatenation is cut into parts in which no unit name repeats and
 # both tools run once per part; the throughputs less one start-up per part
 # are printed too, and vhdl87c is also timed on the whole file.
+# --base PATH times a second translator (an earlier build) in the same
+# rounds, in turn with the others.  At the end a table sums up every input:
+# throughputs by the best wall time and the ratios to GHDL.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 bin=${VHDL87C:-$here/../build/vhdl87c}
+base=
+workdir=
 ghdl=ghdl
 rounds=5
 shape=mix
@@ -36,6 +43,8 @@ usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0";
 while [ $# -gt 0 ]; do
   case $1 in
     --bin) bin=$2; shift 2 ;;
+    --base) base=$2; shift 2 ;;
+    --workdir) workdir=$2; shift 2 ;;
     --ghdl) ghdl=$2; shift 2 ;;
     --rounds) rounds=$2; shift 2 ;;
     --shape) shape=$2; shift 2 ;;
@@ -51,6 +60,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ -x "$bin" ] || { echo "vs_ghdl.sh: no translator at $bin (use --bin)" >&2; exit 2; }
+[ -z "$base" ] || [ -x "$base" ] || { echo "vs_ghdl.sh: no translator at $base" >&2; exit 2; }
 command -v "$ghdl" >/dev/null || { echo "vs_ghdl.sh: no $ghdl (apt-get install ghdl)" >&2; exit 2; }
 [ -z "$corpus" ] || [ -d "$corpus" ] || { echo "vs_ghdl.sh: no corpus at $corpus" >&2; exit 2; }
 
@@ -107,6 +117,8 @@ run_tool() {
       rm -rf "${tmp:?}/lib" && mkdir "$tmp/lib"
       read -r w c r code < <("$tmp/runstat" "$part" "$tmp/out" "$ghdl" -i --std=87 \
                                --workdir="$tmp/lib" "$part")
+    elif [ "$tool" = base ]; then
+      read -r w c r code < <("$tmp/runstat" "$part" "$tmp/out" "$base")
     else
       read -r w c r code < <("$tmp/runstat" "$part" "$tmp/out" "$bin")
     fi
@@ -126,15 +138,18 @@ compare() {
   local label=$1; shift
   local bytes=0 part i tool first second w c r
   for part in "$@"; do bytes=$(( bytes + $(stat -c %s "$part") )); done
-  : > "$tmp/times.vhdl87c"; : > "$tmp/times.ghdl"
+  local tools=(vhdl87c ghdl)
+  [ -z "$base" ] || tools+=(base)
+  for tool in "${tools[@]}"; do : > "$tmp/times.$tool"; done
   for (( i = 0; i < rounds; i++ )); do
-    if (( i % 2 == 0 )); then first=vhdl87c second=ghdl; else first=ghdl second=vhdl87c; fi
-    for tool in $first $second; do
+    local order=("${tools[@]}")
+    if (( i % 2 == 1 )); then order=(); for tool in "${tools[@]}"; do order=("$tool" "${order[@]}"); done; fi
+    for tool in "${order[@]}"; do
       read -r w c r < <(run_tool "$tool" "$@") || return 1
       echo "$w $c $r" >> "$tmp/times.$tool"
     done
   done
-  for tool in vhdl87c ghdl; do
+  for tool in "${tools[@]}"; do
     sort -n "$tmp/times.$tool" | awk -v t=$tool -v l="$label" -v b=$bytes -v p=$# '
       { w[NR] = $1; c = (NR == 1 || $2 < c) ? $2 : c; r = ($3 > r) ? $3 : r }
       END { med = (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2
@@ -142,9 +157,15 @@ compare() {
                    l, b, p, t, w[1], med, c, b / 1048576 / w[1], b / 1048576 / c, r / 1024 }'
   done | tee "$tmp/rows"
   awk 'NR == 1 { w1 = $5; c1 = $7 } NR == 2 { w2 = $5; c2 = $7 }
+       NR == 3 { w3 = $5; c3 = $7 }
        END { rw = w2 / w1; rc = c2 / c1
              printf "  vhdl87c throughput / ghdl throughput: %.2f (best wall), %.2f (best CPU); target >= 2: %s\n",
                     rw, rc, (rw >= 2 && rc >= 2) ? "met" : "NOT met" }' "$tmp/rows"
+  awk -v l="$label" -v b=$bytes 'NR == 1 { w1 = $5; r1 = $10 } NR == 2 { w2 = $5 } NR == 3 { w3 = $5; r3 = $10 }
+       END { if (w3) printf "| %s | %.1f | %.1f | %.1f | %.2f | %.1f | %.2f | %.1f | %.1f |\n", l, b / 1e6,
+                            b / 1e6 / w3, b / 1e6 / w1, w3 / w1, b / 1e6 / w2, w2 / w1, r3, r1
+             else printf "| %s | %.1f | %.1f | %.1f | %.2f | %.1f |\n", l, b / 1e6, b / 1e6 / w1,
+                         b / 1e6 / w2, w2 / w1, r1 }' "$tmp/rows" >> "$tmp/summary"
   if [ $# -gt 1 ]; then
     # Each part pays one start-up of the tool; without it:
     awk -v p=$# -v b=$bytes -v s1="$startup_vhdl87c" -v s2="$startup_ghdl" '
@@ -177,9 +198,17 @@ startup_ghdl=$(startup_cost ghdl)
 echo "start-up of one process (best CPU on a one-line input): vhdl87c $startup_vhdl87c s, ghdl $startup_ghdl s"
 header
 status=0
+: > "$tmp/summary"
 if [ $gen = 1 ]; then
-  python3 "$here/gen.py" "$shape" --bytes "$size" --seed "$seed" -o "$tmp/gen.vhd"
-  compare "$shape-$size" "$tmp/gen.vhd" || status=1
+  [ -n "$workdir" ] || workdir=$tmp
+  mkdir -p "$workdir"
+  for one_size in ${size//,/ }; do
+    for one_shape in ${shape//,/ }; do
+      input=$workdir/vs-$one_shape-$one_size-s$seed.vhd
+      [ -s "$input" ] || python3 "$here/gen.py" "$one_shape" --bytes "$one_size" --seed "$seed" -o "$input"
+      compare "$one_shape-$one_size" "$input" || status=1
+    done
+  done
 fi
 for f in "${files[@]}"; do
   compare "$(basename "$f")" "$f" || status=1
@@ -198,4 +227,14 @@ if [ -n "$corpus" ]; then
     'BEGIN { printf "  vhdl87c on the whole concatenation in one process: best wall %.3f s, %.1f MiB/s\n",
              w, b / 1048576 / w }'
 fi
+echo
+echo "Summary (MB = 10^6 bytes, throughput by the best wall time, peak RSS in MiB):"
+if [ -n "$base" ]; then
+  echo "| input | MB | base MB/s | vhdl87c MB/s | speed-up | ghdl MB/s | vhdl87c / ghdl | base RSS | vhdl87c RSS |"
+  echo "|---|---|---|---|---|---|---|---|---|"
+else
+  echo "| input | MB | vhdl87c MB/s | ghdl MB/s | vhdl87c / ghdl | vhdl87c RSS |"
+  echo "|---|---|---|---|---|---|"
+fi
+cat "$tmp/summary"
 exit $status

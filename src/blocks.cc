@@ -16,37 +16,33 @@ char* unused_from[7] = {};
 char* unused_end[7] = {};
 
 namespace {
-// Every chunk, so that they can be handed back (a plain array: a standard
-// container would throw where the run must end with the memory error).
-void** chunks = nullptr;
-size_t chunk_count = 0;
-size_t chunk_capacity = 0;
-}
+// Every chunk starts with the link to the one made before it; its blocks
+// follow.
+struct Chunk { Chunk* next; };
+const size_t kChunkHeader = 16;
+Chunk* chunks = nullptr;
+}  // namespace
 
 __attribute__((noinline)) void* Block_From_New_Chunk(int c) {
-    if (chunk_count == chunk_capacity) {
-        size_t capacity = chunk_capacity ? chunk_capacity * 2 : 64;
-        void** grown = static_cast<void**>(realloc(chunks, capacity * sizeof *chunks));
-        if (!grown) return nullptr;
-        chunks = grown;
-        chunk_capacity = capacity;
-    }
-    char* chunk = static_cast<char*>(malloc(kChunkBytes));
+    Chunk* chunk = static_cast<Chunk*>(malloc(kChunkBytes));
     if (!chunk) return nullptr;
-    chunks[chunk_count++] = chunk;
-    unused_from[c] = chunk + kBlockSizes[c];
-    unused_end[c] = chunk + kChunkBytes - kChunkBytes % kBlockSizes[c];
-    return chunk;
+    chunk->next = chunks;
+    chunks = chunk;
+    char* first = reinterpret_cast<char*>(chunk) + kChunkHeader;
+    size_t room = kChunkBytes - kChunkHeader;
+    unused_from[c] = first + kBlockSizes[c];
+    unused_end[c] = first + room - room % kBlockSizes[c];
+    return first;
 }
 
 }  // namespace block_lists
 
 void Release_Blocks() {
     using namespace block_lists;
-    for (size_t i = 0; i < chunk_count; ++i) free(chunks[i]);
-    free(chunks);
-    chunks = nullptr;
-    chunk_count = chunk_capacity = 0;
+    while (Chunk* chunk = chunks) {
+        chunks = chunk->next;
+        free(chunk);
+    }
     for (Free_Block*& list : free_blocks) list = nullptr;
     for (int c = 0; c < 7; ++c) unused_from[c] = unused_end[c] = nullptr;
 }
@@ -64,7 +60,17 @@ struct Constant_Slot {
 };
 Constant_Slot constants[512];
 char empty_text[1];
-Fragment empty_fragment = {empty_text, 0, 1, 0, nullptr, 0, 0, 0, kConstant};
+// A constant fragment: flat, in static storage.
+Fragment Constant_Fragment(char* text, size_t length) {
+    Fragment f{};
+    f.text = text;
+    f.length = f.total = length;
+    f.capacity = length + 1;
+    f.block_class = kConstant;
+    return f;
+}
+
+Fragment empty_fragment = Constant_Fragment(empty_text, 0);
 
 }  // namespace
 
@@ -77,7 +83,7 @@ Fragment* Constant(int key, const char* text, size_t length) {
     if (!f.text) {
         memcpy(slot.text, text, length);
         slot.text[length] = '\0';
-        f = Fragment{slot.text, length, length + 1, length, nullptr, 0, 0, 0, kConstant};
+        f = Constant_Fragment(slot.text, length);
     }
     return &f;
 }

@@ -1,5 +1,6 @@
-// Composing: a format's layout, worked out once per format, and the filling
-// of its "%s" and "%d" (see compose.h).
+// Composing: keeping a small result as its plan and arguments, writing a
+// large one, and turning borrowed fragments, constant texts and numbers
+// into arguments (see compose.h).
 #include "compose.h"
 
 #include <cstdint>
@@ -10,166 +11,194 @@
 
 namespace {
 
-const int kMaxDirectives = 12;
+// The large borrowed fragments among the arguments of the composition
+// being made: they are written into the result, never owned.  Arguments
+// are all evaluated before the composition starts, so one list serves.
+const Fragment* borrowed_now[kMaxDirectives];
+size_t borrowed_count = 0;
 
-// A format's literal runs and directives, worked out once: formats are the
-// grammar's string constants, so a small table keyed by their address
-// serves every call after the first.
-struct Format_Plan {
-    const char* format;
-    size_t literal_length;  // bytes outside the directives
-    int directives;
-    struct Run { uint16_t at, length; } runs[kMaxDirectives + 1];  // literal text around them
-    char kinds[kMaxDirectives];                                    // 's' or 'd'
-};
-
-const size_t kPlanSlots = 1024;
-Format_Plan plans[kPlanSlots];
-size_t plans_made = 0;
-
-void Make_Plan(Format_Plan& plan, const char* format) {
-    plan.format = format;
-    plan.literal_length = 0;
-    plan.directives = 0;
-    const char* run = format;
-    for (const char* c = format;; ++c) {
-        bool directive = c[0] == '%' && (c[1] == 's' || c[1] == 'd');
-        if (!directive && *c) continue;
-        if (plan.directives > kMaxDirectives) abort();  // a format too long for a plan
-        plan.runs[plan.directives] = {static_cast<uint16_t>(run - format), static_cast<uint16_t>(c - run)};
-        plan.literal_length += c - run;
-        if (!*c) break;
-        if (plan.directives == kMaxDirectives) abort();
-        plan.kinds[plan.directives++] = c[1];
-        run = ++c + 1;
-    }
+bool Is_Borrowed(const Fragment* f) {
+    for (size_t i = 0; i < borrowed_count; ++i)
+        if (borrowed_now[i] == f) return true;
+    return false;
 }
 
-const Format_Plan& Plan_Of(const char* format) {
-    size_t slot = (reinterpret_cast<uintptr_t>(format) >> 3) % kPlanSlots;
-    for (;; slot = (slot + 1) % kPlanSlots) {
-        Format_Plan& plan = plans[slot];
-        if (plan.format == format) return plan;
-        if (!plan.format) {
-            if (++plans_made > kPlanSlots / 2) abort();  // formats are constants: a few hundred
-            Make_Plan(plan, format);
-            return plan;
+// A flat fragment holding `text`; unlike Make_String_Len it leaves the
+// scratch buffer alone.
+Fragment* Flat_Copy(const char* text, size_t length) {
+    Fragment* f = New_Fragment(length + 1);
+    Put(f->text, text, length);
+    f->text[length] = '\0';
+    f->length = f->total = length;
+    return f;
+}
+
+// A result too large to be kept composed: its text is written, and its
+// large arguments are kept as pieces.  A format that starts with a large
+// fragment grows that fragment in place.
+__attribute__((noinline)) Fragment* Compose_Large(const Format_Plan* plan, Fragment* const* arguments,
+                                                  size_t total) {
+    size_t count = plan->directives;
+    uint32_t large = 0;       // owned large fragments, kept as pieces
+    size_t large_length = 0;  // and their text
+    for (size_t i = 0; i < count; ++i) {
+        const Fragment* f = arguments[i];
+        if (Is_Large(f) && !Is_Borrowed(f)) {
+            ++large;
+            large_length += f->total;
         }
     }
+    Fragment* result;
+    size_t i = 0;
+    if (plan->runs[0].length == 0 && count > 0 && Is_Large(arguments[0]) && !Is_Borrowed(arguments[0])) {
+        result = arguments[0];
+        i = 1;
+    } else {
+        // Room for the text around the large fragments, and for them.
+        result = New_Fragment(total - large_length + 1, large);
+    }
+    for (;; ++i) {
+        const Format_Plan::Run& run = plan->runs[i];
+        Append_Text(result, plan->format + run.at, run.length);
+        if (i == count) break;
+        Fragment* f = arguments[i];
+        if (Is_Borrowed(f)) {
+            Append_Whole(result, f);
+        } else if (Is_Large(f)) {
+            Append_Piece(result, f);
+        } else {
+            size_t length = f->total;
+            Reserve(result, length);
+            Write_And_Release(result->text + result->length, f);
+            result->length += length;
+            result->total += length;
+            result->text[result->length] = '\0';
+        }
+    }
+    borrowed_count = 0;
+    return result;
 }
 
-void Put_Whole(char*& out, const Fragment* f) {
-    if (f->piece_count == 0) {
-        Put(out, f->text, f->length);
-        out += f->length;
-        return;
+// A very short result of flat arguments: written at once, after the text
+// of its first argument when the format starts with it and its block has
+// room, else into a new fragment.
+template <size_t N>
+__attribute__((noinline)) Fragment* Compose_Flat(const Format_Plan* plan, Fragment* const (&arguments)[N], size_t total) {
+    Fragment* first = arguments[0];
+    Fragment* result;
+    char* out;
+    size_t i = 0;
+    if (plan->runs[0].length == 0 && !Is_Constant(first) && total < first->capacity) {
+        result = first;
+        out = first->text + first->length;
+        i = 1;
+    } else {
+        result = New_Fragment(total + 1);
+        out = result->text;
     }
-    For_Each_Run(f, [&out](const char* text, size_t n) {
-        Put(out, text, n);
-        out += n;
-        return true;
-    });
+    const char* format = plan->format;
+    for (; i < N; ++i) {
+        const Format_Plan::Run run = plan->runs[i];
+        Put(out, format + run.at, run.length);
+        out += run.length;
+        Fragment* argument = arguments[i];
+        Put(out, argument->text, argument->length);
+        out += argument->length;
+        if (!Is_Constant(argument)) Release_Flat(argument);
+    }
+    const Format_Plan::Run run = plan->runs[N];
+    Put(out, format + run.at, run.length);
+    out += run.length;
+    *out = '\0';
+    result->length = result->total = total;
+    return result;
+}
+
+// A small result kept as its plan and arguments.
+template <size_t N>
+__attribute__((noinline)) Fragment* Compose_Node(const Format_Plan* plan, Fragment* const (&arguments)[N],
+                                                 size_t total, uint32_t depth) {
+    size_t bytes = sizeof(Fragment) + N * sizeof(Fragment*);
+    int32_t block_class;
+    Fragment* f = static_cast<Fragment*>(Take_Block(bytes, block_class));
+    if (!f) Out_Of_Memory();
+    f->plan = plan;
+    f->length = 0;
+    f->capacity = 0;
+    f->total = total;
+    f->pieces = nullptr;
+    f->piece_count = 0;
+    f->piece_depth = 0;
+    f->composed = depth + 1;
+    f->block_class = static_cast<int16_t>(block_class);
+    f->inline_pieces = 0;
+    Fragment** slots = Arguments(f);
+    for (size_t i = 0; i < N; ++i) slots[i] = arguments[i];
+    ++live_fragments;
+    return f;
 }
 
 }  // namespace
 
-Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count) {
-    const Format_Plan& plan = Plan_Of(format);
-    if (static_cast<size_t>(plan.directives) != count) abort();  // a format and its arguments disagree
-
-    // Measure, and decide whether the result is small enough to be one
-    // block of text or keeps its large arguments as pieces.
-    size_t length = plan.literal_length;
-    size_t lengths[kMaxDirectives];
-    char numbers[kMaxDirectives][12];
-    uint32_t large = 0;         // owned large fragments, kept as pieces
-    size_t large_length = 0;    // and their text
-    for (size_t i = 0; i < count; ++i) {
-        const Compose_Arg& arg = args[i];
-        if ((plan.kinds[i] == 'd') != (arg.kind == Compose_Arg::Int)) abort();  // "%d" takes an int, "%s" text
-        switch (arg.kind) {
-        case Compose_Arg::Owned:
-            if (Is_Large(arg.fragment)) {
-                ++large;
-                large_length += arg.fragment->total;
-            }
-            [[fallthrough]];
-        case Compose_Arg::Borrow: lengths[i] = arg.fragment->total; break;
-        case Compose_Arg::Chars: lengths[i] = strlen(arg.chars); break;
-        case Compose_Arg::Int:
-            lengths[i] = static_cast<size_t>(snprintf(numbers[i], sizeof numbers[i], "%d", arg.number));
-            break;
-        }
-        length += lengths[i];
+// Measures, then hands over to the way the result is made.
+template <size_t N>
+Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const (&arguments)[N]) {
+    size_t total = plan->literal_length;
+    uint32_t depth = 0;
+    for (size_t i = 0; i < N; ++i) {
+        const Fragment* f = arguments[i];
+        total += f->total;
+        if (f->composed > depth) depth = f->composed;
     }
-
-    if (!large) {
-        // One pass straight into the new fragment; or, when the format
-        // starts with a fragment of ours whose block has room for the rest,
-        // straight after its text.
-        Fragment* result;
-        char* out;
-        size_t i = 0;
-        Fragment* first = count > 0 && args[0].kind == Compose_Arg::Owned ? const_cast<Fragment*>(args[0].fragment) : nullptr;
-        if (first && plan.runs[0].length == 0 && !Is_Constant(first) && first->piece_count == 0 &&
-            length < first->capacity) {
-            result = first;
-            out = first->text + first->length;
-            i = 1;
-        } else {
-            result = New_Fragment(length + 1);
-            out = result->text;
-        }
-        for (;; ++i) {
-            const Format_Plan::Run& run = plan.runs[i];
-            Put(out, format + run.at, run.length);
-            out += run.length;
-            if (i == count) break;
-            const Compose_Arg& arg = args[i];
-            switch (arg.kind) {
-            case Compose_Arg::Owned: Put_Whole(out, arg.fragment); Release(const_cast<Fragment*>(arg.fragment)); break;
-            case Compose_Arg::Borrow: Put_Whole(out, arg.fragment); break;
-            case Compose_Arg::Chars: Put(out, arg.chars, lengths[i]); out += lengths[i]; break;
-            case Compose_Arg::Int: Put(out, numbers[i], lengths[i]); out += lengths[i]; break;
-            }
-        }
-        *out = '\0';
-        result->length = result->total = static_cast<size_t>(out - result->text);
-        return result;
-    }
-
-    // A format that starts with a large fragment grows it in place; other
-    // large fragments become pieces.
-    Fragment* result;
-    size_t first = 0;
-    if (plan.runs[0].length == 0 && count > 0 && args[0].kind == Compose_Arg::Owned &&
-        Is_Large(args[0].fragment)) {
-        result = const_cast<Fragment*>(args[0].fragment);
-        first = 1;
-    } else {
-        // Room for the text around the large fragments, and for them.
-        result = New_Fragment(length - large_length + 1, large);
-    }
-    for (size_t i = first;; ++i) {
-        const Format_Plan::Run& run = plan.runs[i];
-        Append_Text(result, format + run.at, run.length);
-        if (i == count) break;
-        const Compose_Arg& arg = args[i];
-        Fragment* owned = const_cast<Fragment*>(arg.fragment);
-        switch (arg.kind) {
-        case Compose_Arg::Owned:
-            if (Is_Large(owned)) {
-                Append_Piece(result, owned);
-            } else {
-                Append_Whole(result, owned);
-                Release(owned);
-            }
-            break;
-        case Compose_Arg::Borrow: Append_Whole(result, arg.fragment); break;
-        case Compose_Arg::Chars: Append_Text(result, arg.chars, lengths[i]); break;
-        case Compose_Arg::Int: Append_Text(result, numbers[i], lengths[i]); break;
-        }
-    }
-    return result;
+    // Every large borrowed fragment makes the total large.
+    if (total > kLargeText || depth >= kMaxComposed) return Compose_Large(plan, arguments, total);
+    if (depth == 0 && total <= kFlatText) return Compose_Flat(plan, arguments, total);
+    return Compose_Node(plan, arguments, total, depth);
 }
 
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[1]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[2]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[3]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[4]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[5]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[6]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[7]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[8]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[9]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[10]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[11]);
+template Fragment* Compose_Fragments(const Format_Plan*, Fragment* const (&)[12]);
+
+Fragment* Compose_Argument(Borrowed borrowed) {
+    const Fragment* f = borrowed.fragment;
+    if (Is_Large(f)) {
+        borrowed_now[borrowed_count++] = f;
+        return const_cast<Fragment*>(f);
+    }
+    if (Is_Constant(f)) return const_cast<Fragment*>(f);
+    if (!f->composed) return Flat_Copy(f->text, f->length);
+    char text[kLargeText + 1];
+    size_t length = 0;
+    For_Each_Composed_Run(f, [&](const char* run, size_t n) {
+        memcpy(text + length, run, n);
+        length += n;
+        return true;
+    });
+    return Flat_Copy(text, length);
+}
+
+Fragment* Compose_Argument(const char* chars) { return Flat_Copy(chars, strlen(chars)); }
+
+// As "%d" writes it.
+Fragment* Compose_Argument(int number) {
+    char text[12];
+    char* end = text + sizeof text;
+    char* at = end;
+    uint32_t magnitude = number < 0 ? 0u - static_cast<uint32_t>(number) : static_cast<uint32_t>(number);
+    do {
+        *--at = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (number < 0) *--at = '-';
+    return Flat_Copy(at, static_cast<size_t>(end - at));
+}

@@ -4,17 +4,19 @@
 // Compose(format, args...) fills the format with its arguments, in order.
 // The format must be a string literal, checked when building: one argument
 // per "%s" or "%d", an int for each "%d" and text for each "%s", or the
-// build fails.  Its layout (literal runs and directives) is worked out at
-// the first call and remembered by its address.  A
-// Fragment* argument is consumed; Borrow(f) reads a fragment that stays with
-// its owner (a context variable); a const char* is constant text; an int
-// fills "%d".  The result is a fragment the caller owns.  It may be the
-// first argument itself, grown in place: when the format starts with "%s"
-// and that argument is owned, its text is extended instead of copied, so an
-// argument is never to be used after the call.
+// build fails.  Its layout (literal runs and directives) is worked out
+// when building too.  A Fragment* argument is consumed; Borrow(f) reads a
+// fragment that stays with its owner (a context variable); a const char*
+// is constant text; an int fills "%d".  The result is a fragment the
+// caller owns.  A small result is not written: it keeps the plan and its
+// arguments, and is written once when a large result or a reader needs its
+// text.  A large result may be the first argument itself, grown in place
+// when the format starts with "%s" and that argument is owned and large,
+// so an argument is never to be used after the call.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 
 #include "fragment.h"
@@ -26,26 +28,61 @@ inline Borrowed Borrow(const Fragment* fragment) { return {fragment}; }
 template <class... F>
 void Drop(F*... fragments) { (Release(fragments), ...); }
 
-struct Compose_Arg {
-    enum Kind { Owned, Borrow, Chars, Int } kind;
-    union {
-        const Fragment* fragment;  // Owned, Borrow
-        const char* chars;         // Chars
-        int number;                // Int
-    };
-    Compose_Arg(Fragment* f) : kind(Owned), fragment(f) {}
-    Compose_Arg(Borrowed b) : kind(Borrow), fragment(b.fragment) {}
-    Compose_Arg(const char* c) : kind(Chars), chars(c) {}
-    Compose_Arg(int n) : kind(Int), number(n) {}
+// A format's literal runs and directives, worked out when building: the
+// grammar's formats are string literals.
+const size_t kMaxDirectives = 12;
+struct Format_Plan {
+    const char* format;
+    size_t literal_length;  // bytes outside the directives
+    size_t directives;
+    struct Run { uint16_t at, length; } runs[kMaxDirectives + 1];  // literal text around them
 };
 
-Fragment* Compose_Args(const char* format, const Compose_Arg* args, size_t count);
+// The plan of a format literal.  Only "%s" and "%d" are directives; a
+// format with more than kMaxDirectives of them is no constant expression,
+// so it fails to build.
+template <size_t N>
+constexpr Format_Plan Plan_Of_Format(const char (&format)[N]) {
+    Format_Plan plan{};
+    plan.format = format;
+    size_t run = 0;
+    for (size_t i = 0;; ++i) {
+        bool end = i + 1 >= N || format[i] == '\0';
+        bool directive = !end && format[i] == '%' && (format[i + 1] == 's' || format[i + 1] == 'd');
+        if (!end && !directive) continue;
+        plan.runs[plan.directives] = {static_cast<uint16_t>(run), static_cast<uint16_t>(i - run)};
+        plan.literal_length += i - run;
+        if (end) break;
+        ++plan.directives;
+        run = i + 2;
+        ++i;
+    }
+    return plan;
+}
+
+// Fills the plan's directives with `arguments`, one owned fragment each,
+// which it consumes.  Made for 1 to kMaxDirectives arguments (compose.cc).
+template <size_t N>
+Fragment* Compose_Fragments(const Format_Plan* plan, Fragment* const (&arguments)[N]);
+
+// Every argument as a fragment the composition owns: a Fragment* is itself;
+// a borrowed fragment, a constant text and a number become new fragments,
+// except a large borrowed one, which is written into the result instead.
+inline Fragment* Compose_Argument(Fragment* fragment) { return fragment; }
+Fragment* Compose_Argument(Borrowed borrowed);
+Fragment* Compose_Argument(const char* chars);
+Fragment* Compose_Argument(int number);
 
 // The build-time check.  `"" format` fails to compile ("parse error in
 // template argument list") unless the format is a string literal; the
 // counts are constant expressions of its text.
-#define Compose(format, ...) \
-    Compose_Checked<Format_Directives("" format), Format_Int_Directives("" format)>(format, __VA_ARGS__)
+#define Compose(format, ...)                                                                  \
+    Compose_Checked<Format_Directives("" format), Format_Int_Directives("" format)>(           \
+        [] {                                                                                  \
+            static constexpr Format_Plan plan = Plan_Of_Format("" format);                    \
+            return &plan;                                                                     \
+        }(),                                                                                  \
+        __VA_ARGS__)
 
 // Directives "%s" and "%d" in a format.
 template <size_t N>
@@ -79,9 +116,9 @@ constexpr unsigned Int_Arguments() {
 }
 
 template <int Directives, unsigned Int_Directives, class... A>
-Fragment* Compose_Checked(const char* format, A... args) {
+inline Fragment* Compose_Checked(const Format_Plan* plan, A... args) {
     static_assert(Directives == sizeof...(A), "Compose: the format has not one %s or %d per argument");
     static_assert(Int_Directives == Int_Arguments<A...>(), "Compose: %d takes a number, %s a text");
-    const Compose_Arg list[] = {Compose_Arg(args)...};
-    return Compose_Args(format, list, sizeof...(args));
+    Fragment* const list[] = {Compose_Argument(args)...};
+    return Compose_Fragments(plan, list);
 }

@@ -1,12 +1,26 @@
-// How a fragment lies in memory, and the steps that build one: for the
-// files that make fragments (fragment.cc, compose.cc, blocks.cc,
-// literals.cc), never for the grammar, which sees only fragment.h.
+// How a fragment lies in memory, and the steps that build, walk and release
+// one: for the files that make fragments (fragment.cc, compose.cc,
+// blocks.cc, literals.cc), never for the grammar, which sees only
+// fragment.h.
 //
-// A fragment is its own text plus, for large results, pieces: other
-// fragments that stand inside the text at a byte position.  A fragment
-// without pieces is flat; its whole text is `text`.  A fragment's block
-// holds the header, then room for `inline_pieces` pieces, then the inline
-// text; pieces or text that outgrow the block move to the C heap.
+// A fragment is one of three kinds:
+// - flat: its whole text is `text`;
+// - with pieces: its own text plus pieces, other fragments that stand
+//   inside the text at a byte position; only large results have pieces,
+//   and every piece is large;
+// - composed: a small result not written yet, kept as its format's plan
+//   and its arguments (fragments it owns, flat or composed, none large),
+//   which follow the header in its block.  Its text is written once, when
+//   a larger result, a reader or the printing of the translation needs it.
+// A flat or pieced fragment's block holds the header, then room for
+// `inline_pieces` pieces, then the inline text; pieces or text that
+// outgrow the block move to the C heap.
+//
+// Walks never recurse.  A composed fragment nests at most kMaxComposed
+// levels of composed arguments (deeper ones are written flat), so its walks
+// use a stack of fixed size.  Pieces nest as deep as the source does: the
+// stacks that walk them are reserved when a piece is added (Append_Piece),
+// so that writing, reading and releasing allocate nothing.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +28,7 @@
 #include <cstring>
 
 #include "blocks.h"
+#include "compose.h"
 #include "fragment.h"
 
 struct Piece {
@@ -22,25 +37,38 @@ struct Piece {
 };
 
 struct Fragment {
-    char* text;              // own text, NUL-terminated
-    size_t length;           // bytes of own text
+    union {
+        char* text;                // flat, pieced, constant: own text, NUL-terminated
+        const Format_Plan* plan;   // composed: the format its arguments fill
+    };
+    size_t length;           // bytes of own text (0 when composed)
     size_t capacity;         // bytes available at `text`, the NUL included
-    size_t total;            // length of the whole text, pieces included
-    Piece* pieces;
+    size_t total;            // length of the whole text, pieces or arguments included
+    Piece* pieces;           // null, the room in the block, or the C heap
     uint32_t piece_count;
-    uint32_t piece_capacity;
-    uint32_t inline_pieces;  // room for pieces in the block
-    int32_t block_class;     // recycled size class, or kHeapBlock, or kConstant
+    uint32_t piece_depth;     // levels of pieces below
+    uint32_t composed;        // 0, or, kept as plan and arguments: levels of them, itself included
+    int16_t block_class;      // recycled size class, or kHeapBlock, or kConstant
+    uint8_t inline_pieces;    // room for pieces in the block
 };
 
-// A fragment longer than this is kept as a piece instead of being copied.
+// A fragment longer than this is kept as a piece instead of being copied;
+// no composed fragment is longer.
 const size_t kLargeText = 256;
+// A result of flat arguments this short is written at once instead of
+// being kept composed.
+const size_t kFlatText = 32;
+// Most levels of composed arguments under a composed fragment.
+const uint32_t kMaxComposed = 16;
 
 // Fragments alive now (constants not counted).
 extern long live_fragments;
 
 inline Piece* Inline_Pieces(Fragment* f) { return reinterpret_cast<Piece*>(f + 1); }
 inline char* Inline_Text(Fragment* f) { return reinterpret_cast<char*>(Inline_Pieces(f) + f->inline_pieces); }
+inline Fragment** Arguments(const Fragment* f) {
+    return reinterpret_cast<Fragment**>(const_cast<Fragment*>(f) + 1);
+}
 
 // A fragment with room for `capacity` bytes of text (the NUL included) and
 // for `pieces` pieces in its block.
@@ -50,8 +78,10 @@ inline __attribute__((always_inline)) Fragment* New_Fragment(size_t capacity, ui
     int32_t block_class;
     Fragment* f = static_cast<Fragment*>(Take_Block(bytes, block_class));
     if (!f) Out_Of_Memory();
-    f->block_class = block_class;
-    f->inline_pieces = pieces;
+    f->block_class = static_cast<int16_t>(block_class);
+    f->inline_pieces = static_cast<uint8_t>(pieces);
+    f->composed = 0;
+    f->piece_depth = 0;
     f->text = Inline_Text(f);
     f->text[0] = '\0';
     f->length = 0;
@@ -59,14 +89,14 @@ inline __attribute__((always_inline)) Fragment* New_Fragment(size_t capacity, ui
     f->total = 0;
     f->pieces = pieces ? Inline_Pieces(f) : nullptr;
     f->piece_count = 0;
-    f->piece_capacity = pieces;
     ++live_fragments;
     return f;
 }
 
 inline bool Is_Constant(const Fragment* f) { return f->block_class == kConstant; }
 
-inline bool Is_Large(const Fragment* f) { return f->piece_count > 0 || f->total > kLargeText; }
+// Only a large fragment has pieces, so its length alone tells.
+inline bool Is_Large(const Fragment* f) { return f->total > kLargeText; }
 
 // Copies `length` bytes; short runs, the usual case, without a call.
 inline void Put(char* out, const char* text, size_t length) {
@@ -113,71 +143,72 @@ inline void Append_Text(Fragment* f, const char* text, size_t length) {
     f->total += length;
 }
 
-// A fragment that becomes a piece never grows again: the spare room of a
-// text on the C heap is handed back.
-inline void Shrink(Fragment* f) {
-    if (f->text == Inline_Text(f) || f->capacity - f->length < 64) return;
-    char* text = static_cast<char*>(realloc(f->text, f->length + 1));
-    if (!text) return;
-    f->text = text;
-    f->capacity = f->length + 1;
+// Releases a flat fragment of ours: no pieces, not constant.
+inline void Release_Flat(Fragment* f) {
+    if (f->text != Inline_Text(f)) free(f->text);
+    Give_Block(f, f->block_class);
+    --live_fragments;
 }
-
-// The walks over pieces (writing, joining, releasing) keep their place in
-// one stack, which is made big enough while pieces are added: so a walk
-// never allocates, and writing the translation cannot fail for memory half
-// way through.  A walk goes down one fragment with pieces per level, so it
-// is never deeper than the number of such fragments alive, plus one for
-// the flat fragment at the bottom.  Walks do not nest.
-struct Place { const Fragment* f; size_t piece; size_t at; };
-extern Place* walk_stack;
-extern size_t walk_capacity;
-extern size_t fragments_with_pieces;
-// Counts one more fragment with pieces, growing the walk stack for it.
-void Count_Fragment_With_Pieces();
 
 // `piece` becomes a piece of `f`, at the end of its text; `f` owns it.
-inline void Append_Piece(Fragment* f, Fragment* piece) {
-    Shrink(piece);
-    if (f->piece_count == 0) Count_Fragment_With_Pieces();
-    if (f->piece_count == f->piece_capacity) {
-        uint32_t capacity = f->piece_capacity ? f->piece_capacity * 2 : 4;
-        Piece* pieces;
-        if (f->pieces == Inline_Pieces(f)) {
-            pieces = static_cast<Piece*>(malloc(capacity * sizeof(Piece)));
-            if (pieces) memcpy(pieces, f->pieces, f->piece_count * sizeof(Piece));
-        } else {
-            pieces = static_cast<Piece*>(realloc(f->pieces, capacity * sizeof(Piece)));
+// Reserves the walking stacks for the pieces' new nesting.
+void Append_Piece(Fragment* f, Fragment* piece);
+
+// Calls emit(text, length) for every run of the text of the composed
+// fragment `root`, in order, until emit returns false.
+template <class Emit>
+bool For_Each_Composed_Run(const Fragment* root, Emit emit) {
+    struct Place { const Fragment* f; size_t next; };
+    Place stack[kMaxComposed + 1];
+    int top = 0;
+    stack[0] = {root, 0};
+    while (top >= 0) {
+        Place& place = stack[top];
+        const Fragment* f = place.f;
+        const Format_Plan* plan = f->plan;
+        size_t i = place.next++;
+        const Format_Plan::Run& run = plan->runs[i];
+        if (run.length && !emit(plan->format + run.at, run.length)) return false;
+        if (i == plan->directives) {
+            --top;
+            continue;
         }
-        if (!pieces) Out_Of_Memory();
-        f->pieces = pieces;
-        f->piece_capacity = capacity;
+        const Fragment* argument = Arguments(f)[i];
+        if (argument->composed)
+            stack[++top] = {argument, 0};
+        else if (argument->length && !emit(argument->text, argument->length))
+            return false;
     }
-    f->pieces[f->piece_count++] = Piece{f->length, piece};
-    f->total += piece->total;
+    return true;
 }
 
+// The reserved stack of the walks over pieces (fragment.cc).
+struct Piece_Place { const Fragment* f; size_t piece; size_t at; };
+extern Piece_Place* piece_walk;
+
 // Calls emit(text, length) for every run of the whole text, in order, until
-// emit returns false.  Pieces nest as deep as the source does, so the walk
-// keeps its place in the walk stack; emit must not start another walk.
+// emit returns false.  Allocates nothing.
 template <class Emit>
 bool For_Each_Run(const Fragment* root, Emit emit) {
+    if (root->composed) return For_Each_Composed_Run(root, emit);
     if (root->piece_count == 0) return root->length == 0 || emit(root->text, root->length);
-    Place* top = walk_stack;
-    *top = {root, 0, 0};
-    for (;;) {
-        const Fragment* f = top->f;
-        if (top->piece < f->piece_count) {
-            const Piece& piece = f->pieces[top->piece++];
-            if (piece.at > top->at && !emit(f->text + top->at, piece.at - top->at)) return false;
-            top->at = piece.at;
-            *++top = {piece.fragment, 0, 0};
+    Piece_Place* stack = piece_walk;
+    int top = 0;
+    stack[0] = {root, 0, 0};
+    while (top >= 0) {
+        Piece_Place& place = stack[top];
+        const Fragment* f = place.f;
+        if (place.piece < f->piece_count) {
+            const Piece& piece = f->pieces[place.piece++];
+            if (piece.at > place.at && !emit(f->text + place.at, piece.at - place.at)) return false;
+            place.at = piece.at;
+            stack[++top] = {piece.fragment, 0, 0};
         } else {
-            if (f->length > top->at && !emit(f->text + top->at, f->length - top->at)) return false;
-            if (top == walk_stack) return true;
+            if (f->length > place.at && !emit(f->text + place.at, f->length - place.at)) return false;
             --top;
         }
     }
+    return true;
 }
 
 // Copies the whole text of `source` after the own text of `f`.
@@ -188,3 +219,7 @@ inline void Append_Whole(Fragment* f, const Fragment* source) {
         return true;
     });
 }
+
+// Writes the whole text of the small fragment `f` at `out` and releases
+// `f`; returns the end of the text written.  No NUL is added.
+char* Write_And_Release(char* out, Fragment* f);
