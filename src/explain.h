@@ -35,8 +35,9 @@ struct Token_Place {
 // ---- Scanner side -------------------------------------------------------
 
 // Called by the scanner's input function with `n` fresh bytes, folded to
-// lower case as the scanner reads them; `kept` bytes of the buffer (a token in progress) stay in
-// front of them.  Keeps the part of the current line that leaves the buffer.
+// lower case as the scanner reads them, NULs as read; `kept` bytes of the
+// buffer (a token in progress) stay in front of them.  Keeps the part of
+// the current line that leaves the buffer.
 void Explain_Input(const char* fresh, size_t n, size_t kept);
 // A character the scanner skips without a token, at `line` and the 1-based
 // `column`.

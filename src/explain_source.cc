@@ -112,10 +112,6 @@ void Mirror_Input(const char* fresh, size_t n, size_t kept) {
     // In pieces: a copy this size is made with vector moves, not a byte loop.
     mirror.reserve(mirror.size() + n);
     for (size_t done = 0; done < n; done += 1024) mirror.append(fresh + done, std::min<size_t>(1024, n - done));
-    // The bytes come before the scanner folds them: fold the letters alike,
-    // but keep a NUL, which the scanner reads as \x01.
-    for (size_t i = mirror.size() - n; i < mirror.size(); ++i)
-        if (mirror[i] >= 'A' && mirror[i] <= 'Z') mirror[i] = static_cast<char>(mirror[i] + ('a' - 'A'));
 }
 
 unsigned char Byte_Read_Before(size_t at, unsigned char otherwise) {
