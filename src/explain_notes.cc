@@ -7,6 +7,9 @@ namespace explanation {
 
 namespace {
 
+// Said of the constructs that the relaxed reading rewrites.
+const std::string kRelaxed = "; --relaxed reads it";
+
 bool Is_Logical(int code) {
     return code == t_AND || code == t_OR || code == t_NAND || code == t_NOR || code == t_XOR;
 }
@@ -18,27 +21,27 @@ std::string Hint(const Context& c) {
     const std::string& id = code == t_Identifier ? c.text : std::string();
     if ((code == t_ENTITY || code == t_ARCHITECTURE || code == t_PACKAGE || code == t_CONFIGURATION ||
          code == t_FUNCTION || code == t_PROCEDURE) && c.Top(0, t_END))
-        return "'end " + Word(code) + "' is VHDL-93; VHDL-87 closes it with 'end;' or 'end NAME;'";
+        return "'end " + Word(code) + "' is VHDL-93; VHDL-87 closes it with 'end;' or 'end NAME;'" + kRelaxed;
     if (code == t_IS) {
         int head = c.Near(6, {t_PROCESS, t_COMPONENT, t_BLOCK});
-        if (head) return "'is' after '" + Word(head) + "' is VHDL-93; leave it out in VHDL-87";
+        if (head) return "'is' after '" + Word(head) + "' is VHDL-93; leave it out in VHDL-87" + kRelaxed;
     }
     if (code == t_REPORT)
-        return "a report statement is VHDL-93; in VHDL-87 write 'assert false report \"...\";'";
+        return "a report statement is VHDL-93; in VHDL-87 write 'assert false report \"...\";'" + kRelaxed;
     if (id == "pure" || id == "impure")
         return "'pure' and 'impure' are VHDL-93; leave the word out in VHDL-87 (a function is pure, "
-               "a procedure may do the rest)";
+               "a procedure may do the rest)" + kRelaxed;
     if (id == "postponed" || c.previous_word == "postponed")
-        return "postponed processes and statements are VHDL-93; VHDL-87 has none: leave the word out";
+        return "postponed processes and statements are VHDL-93; VHDL-87 has none: leave the word out" + kRelaxed;
     if (code == t_ENTITY && c.Top(0, ':'))
         return "entity instantiation is VHDL-93; in VHDL-87 declare a component with the entity's "
-               "ports, instantiate it ('LABEL: NAME port map (...);') and bind it in a configuration";
+               "ports, instantiate it ('LABEL: NAME port map (...);') and bind it in a configuration" + kRelaxed;
     if (code == t_OPEN && c.Near(6, {t_FILE}))
-        return "'open' in a file declaration is VHDL-93; in VHDL-87 write 'file F : T is in \"NAME\";', or 'is out' to write";
+        return "'open' in a file declaration is VHDL-93; in VHDL-87 write 'file F : T is in \"NAME\";', or 'is out' to write" + kRelaxed;
     if (code == t_Identifier && c.word_before == "end") {
         const std::string& w = c.previous_word;
         if (w == "if" || w == "case" || w == "record" || w == "units" || w == "component")
-            return "a name after 'end " + w + "' is VHDL-93; in VHDL-87 write 'end " + w + ";'";
+            return "a name after 'end " + w + "' is VHDL-93; in VHDL-87 write 'end " + w + ";'" + kRelaxed;
     }
     if (id == "xnor") return "'xnor' is VHDL-93; in VHDL-87 write 'not (A xor B)'";
     if (id == "sll" || id == "srl" || id == "sla" || id == "sra" || id == "rol" || id == "ror")
