@@ -178,13 +178,7 @@ Fragment* Compose_Argument(Borrowed borrowed) {
     if (Is_Constant(f)) return const_cast<Fragment*>(f);
     if (!f->composed) return Flat_Copy(f->text, f->length);
     char text[kLargeText + 1];
-    size_t length = 0;
-    For_Each_Composed_Run(f, [&](const char* run, size_t n) {
-        memcpy(text + length, run, n);
-        length += n;
-        return true;
-    });
-    return Flat_Copy(text, length);
+    return Flat_Copy(text, Join_Composed(f, text));
 }
 
 Fragment* Compose_Argument(const char* chars) { return Flat_Copy(chars, strlen(chars)); }

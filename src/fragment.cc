@@ -239,13 +239,7 @@ Fragment* Copy(const Fragment* fragment) {
         // Small: the copy is one flat text, as if it had been written when
         // composed.
         char text[kLargeText + 1];
-        size_t length = 0;
-        For_Each_Composed_Run(fragment, [&](const char* run, size_t n) {
-            memcpy(text + length, run, n);
-            length += n;
-            return true;
-        });
-        return Make_String_Len(text, length);
+        return Make_String_Len(text, Join_Composed(fragment, text));
     }
     if (fragment->piece_count == 0) return Make_String_Len(fragment->text, fragment->length);
     Fragment* f = New_Fragment(1);

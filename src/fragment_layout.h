@@ -182,6 +182,18 @@ bool For_Each_Composed_Run(const Fragment* root, Emit emit) {
     return true;
 }
 
+// Writes the text of the composed fragment `f` (at most kLargeText bytes)
+// into `out`; returns its length.
+inline size_t Join_Composed(const Fragment* f, char* out) {
+    size_t length = 0;
+    For_Each_Composed_Run(f, [&](const char* run, size_t n) {
+        memcpy(out + length, run, n);
+        length += n;
+        return true;
+    });
+    return length;
+}
+
 // The reserved stack of the walks over pieces (fragment.cc).
 struct Piece_Place { const Fragment* f; size_t piece; size_t at; };
 extern Piece_Place* piece_walk;
