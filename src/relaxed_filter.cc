@@ -38,11 +38,17 @@ int count = 0;
 // The kind of the last token handed to the parser; -1 before the first.
 int last_handed = -1;
 
-// Where the parser stands in a process or block head: just after the word,
-// inside its parenthesised list (`depth` levels deep), or just after the
-// list; an `is` met in the first or the last place is dropped.
-enum List_State { No_Head, After_Word, In_List, After_List };
-List_State list_state = No_Head;
+// What the tokens handed so far make of the next one.
+enum State : unsigned char {
+    Free,          // nothing: the token decides alone
+    After_Head,    // process or block, not after end: `(` opens its list and
+                   // `is` is dropped
+    In_List,       // inside that list, `depth` parentheses deep
+    After_List,    // just after the list: `is` is dropped
+    After_End,     // end: a unit's keyword is dropped
+    After_Closer,  // end if|case|record|units|component: a name is dropped
+};
+State state = Free;
 long long depth = 0;
 
 // While the parser is handed a token read ahead, the globals describe that
@@ -53,6 +59,15 @@ long long scanner_line = 0;
 long long scanner_column = 0;
 
 Token& At(int i) { return ring[(head + i) & (kRing - 1)]; }
+
+void Restore_Scanner_Globals() {
+    overridden = false;
+    yytext = scanner_text;
+    line_number = scanner_line;
+    column = scanner_column;
+}
+
+int Resume_After_Waiting();
 
 // Appends the token the scanner has just returned.
 void Push(int kind) {
@@ -102,30 +117,36 @@ void Insert_Front(int kind, Fragment* frag, const char* text) {
     t.text.assign(text);
 }
 
-// Follows a process or block list through the token handed now.
-void Track_List(int kind) {
-    switch (list_state) {
-    case No_Head:
+// Follows the tokens handed to the parser through the states.  A process or
+// a block starts a head unless it follows end.
+void Track(int kind) {
+    switch (state) {
+    case Free:
         break;
-    case After_Word:
-        list_state = kind == '(' ? In_List : No_Head;
+    case After_Head:
+        state = kind == '(' ? In_List : Free;
         depth = 1;
         break;
     case In_List:
         if (kind == '(') ++depth;
-        else if (kind == ')' && --depth == 0) list_state = After_List;
+        else if (kind == ')' && --depth == 0) state = After_List;
         break;
-    case After_List:
-        list_state = No_Head;
+    case After_End:
+        switch (kind) {
+        case t_IF: case t_CASE: case t_RECORD: case t_UNITS: case t_COMPONENT:
+            state = After_Closer;
+            break;
+        default:
+            state = Free;
+            break;
+        }
+        break;
+    case After_List: case After_Closer:
+        state = Free;
         break;
     }
-}
-
-// Follows the tokens handed to the parser.  A process or a block starts a
-// head unless it follows end; it never passes the fast path (kind_class).
-inline void Track(int kind) {
-    if (list_state != No_Head) Track_List(kind);
-    if ((kind == t_PROCESS || kind == t_BLOCK) && last_handed != t_END) list_state = After_Word;
+    if (kind == t_END) state = After_End;
+    else if ((kind == t_PROCESS || kind == t_BLOCK) && last_handed != t_END) state = After_Head;
     last_handed = kind;
 }
 
@@ -141,6 +162,7 @@ int Hand_First() {
         scanner_text = yytext;
         scanner_line = line_number;
         scanner_column = column;
+        Next_Token = Resume_After_Waiting;
     }
     // The slot is not written again before the next call, which puts the
     // scanner's own text back first.
@@ -154,12 +176,15 @@ int Hand_First() {
     return kind;
 }
 
-bool Is_Word(const char* text, const char* word) { return strcmp(text, word) == 0; }
+template <size_t N>
+bool Is_Word(const char* text, size_t length, const char (&word)[N]) {
+    return length == N - 1 && memcmp(text, word, N - 1) == 0;
+}
 
 // An identifier that is dropped before the right keyword.
-bool May_Drop(const char* text) {
-    return (text[0] == 'p' || text[0] == 'i') &&
-           (Is_Word(text, "postponed") || Is_Word(text, "pure") || Is_Word(text, "impure"));
+bool May_Drop(const char* text, size_t length) {
+    return Is_Word(text, length, "postponed") || Is_Word(text, length, "pure") ||
+           Is_Word(text, length, "impure");
 }
 
 // A report statement starts after one of these.
@@ -172,19 +197,73 @@ bool Starts_Statement(int kind) {
     }
 }
 
-// What a token just scanned may start: 0 nothing, so it goes straight to
-// the parser; 1 a rewrite, or a process or block head; 2 an identifier, a
-// rewrite if it is one of the words May_Drop knows; 3 `is`, dropped after a
-// process or block word or list.
+// What becomes of a token when it is the next one for the parser: handed as
+// it is, dropped, or decided by the tokens after it (Rewrite_Ahead).
+enum Action { Hand, Dropped, Look };
+
+Action Decide(int kind, const char* text, size_t length) {
+    switch (state) {
+    case After_End:
+        switch (kind) {
+        case t_ENTITY: case t_ARCHITECTURE: case t_CONFIGURATION: case t_FUNCTION:
+        case t_PROCEDURE:
+            state = Free;
+            return Dropped;
+        case t_PACKAGE:
+            return Look;
+        }
+        break;
+    case After_Closer:
+        if (kind != t_Identifier) break;
+        state = Free;
+        return Dropped;
+    case After_Head: case After_List:
+        if (kind != t_IS) break;
+        state = Free;
+        return Dropped;
+    default:
+        break;
+    }
+    switch (kind) {
+    case t_Identifier:
+        return May_Drop(text, length) ? Look : Hand;
+    case t_COMPONENT: case t_OPEN:
+        return Look;
+    case t_ENTITY:
+        return last_handed == ':' ? Look : Hand;
+    case t_REPORT:
+        return Starts_Statement(last_handed) ? Look : Hand;
+    default:
+        return Hand;
+    }
+}
+
+// What may need a decision, besides any token met in a state other than
+// Free: a word that Decide or Track look at, or an identifier, which is
+// looked at when it has the length of a word that may be dropped.  The
+// values stay clear of the states' bits, so one test sees both.
+const unsigned char kWord = 8, kIdentifier = 16;
 const int kKinds = 512;  // every token code is below it
 unsigned char kind_class[kKinds];
 
 void Fill_Kind_Classes() {
     for (int kind : {int(t_END), int(t_COMPONENT), int(t_ENTITY), int(t_OPEN), int(t_REPORT),
                      int(t_PROCESS), int(t_BLOCK)})
-        kind_class[kind] = 1;
-    kind_class[t_Identifier] = 2;
-    kind_class[t_IS] = 3;
+        kind_class[kind] = kWord;
+    kind_class[t_Identifier] = kIdentifier;
+}
+
+// A first look, by length and first letter, for "pure", "impure" and
+// "postponed".
+inline bool Looks_Droppable(const char* text, int length) {
+    switch (length) {
+    case 4: case 9:
+        return text[0] == 'p';
+    case 6:
+        return text[0] == 'i';
+    default:
+        return false;
+    }
 }
 
 // `entity [ID .] ID [( ID )]` at the front, after a colon: all but the
@@ -208,27 +287,17 @@ bool Rewrite_Entity_Instance() {
     return false;
 }
 
-// Applies the rewrite that starts at the first waiting token, if any.
-// Returns false when that token was dropped.
-bool Rewrite_First() {
+// Applies the rewrite that the first waiting token starts, reading the
+// tokens after it.  Returns false when that token was dropped.
+bool Rewrite_Ahead() {
     const Token& first = At(0);
     switch (first.kind) {
-    case t_END:
-        switch (Peek(1).kind) {
-        case t_ENTITY: case t_ARCHITECTURE: case t_CONFIGURATION: case t_FUNCTION:
-        case t_PROCEDURE:
-            Drop(1);
-            break;
-        case t_PACKAGE:
-            if (Is(2, 0)) break;
-            if (Is(2, t_BODY)) Drop(2);
-            Drop(1);
-            break;
-        case t_IF: case t_CASE: case t_RECORD: case t_UNITS: case t_COMPONENT:
-            if (Is(2, t_Identifier)) Drop(2);
-            break;
-        }
-        return true;
+    case t_PACKAGE:  // after end
+        if (Is(1, 0)) return true;
+        if (Is(1, t_BODY)) Drop(1);
+        Drop(0);
+        state = Free;
+        return false;
     case t_COMPONENT:
         if (last_handed == ':') {
             if (!Is(1, t_Identifier)) return true;
@@ -238,7 +307,7 @@ bool Rewrite_First() {
         if (last_handed != t_END && Is(1, t_Identifier) && Is(2, t_IS)) Drop(2);
         return true;
     case t_ENTITY:
-        return last_handed != ':' || Rewrite_Entity_Instance();
+        return Rewrite_Entity_Instance();
     case t_OPEN:
         if (Is(1, t_Identifier) && Is(2, t_IS)) {
             Drop(0);
@@ -246,75 +315,76 @@ bool Rewrite_First() {
             return false;
         }
         return true;
-    case t_IS:
-        if (list_state == After_Word || list_state == After_List) {
-            list_state = No_Head;
-            Drop(0);
-            return false;
-        }
-        return true;
     case t_REPORT:
-        if (Starts_Statement(last_handed)) {
-            Insert_Front(t_Identifier, Make_String_Len("false", 5), "false");
-            Insert_Front(t_ASSERT, Constant(t_ASSERT, "assert", 6), "assert");
-        }
+        Insert_Front(t_Identifier, Make_String_Len("false", 5), "false");
+        Insert_Front(t_ASSERT, Constant(t_ASSERT, "assert", 6), "assert");
         return true;
-    case t_Identifier: {
-        const char* text = first.text.c_str();
-        bool postponed = Is_Word(text, "postponed");
-        bool pure = Is_Word(text, "pure") || Is_Word(text, "impure");
-        if ((postponed && (Is(1, t_PROCESS) || Is(1, t_ASSERT))) || (pure && Is(1, t_FUNCTION))) {
+    case t_Identifier:
+        if (Is_Word(first.text.data(), first.text.size(), "postponed") ? Is(1, t_PROCESS) || Is(1, t_ASSERT)
+                                                                       : Is(1, t_FUNCTION)) {
             Drop(0);
             return false;
         }
         return true;
-    }
     default:
         return true;
     }
 }
 
-// The tokens that a rewrite may start with, read ahead as needed.
+// Decides the waiting tokens in turn, reading ahead as needed, until one is
+// handed to the parser.
 [[gnu::noinline]] int Filter_Waiting() {
     for (;;) {
-        if (Rewrite_First()) return Hand_First();
+        const Token& first = At(0);
+        switch (Decide(first.kind, first.text.data(), first.text.size())) {
+        case Hand:
+            return Hand_First();
+        case Look:
+            if (Rewrite_Ahead()) return Hand_First();
+            break;
+        case Dropped:
+            Drop(0);
+            break;
+        }
         if (count == 0) Push(Scan_Relaxed());
     }
 }
 
-// The filter: the next token for the parser.  Most tokens start no rewrite
-// and go straight through.  Tokens wait only after one was handed from the
-// waiting ones, which puts the scanner's globals aside.
-int Relaxed_Token() {
-    if (overridden) {
-        overridden = false;
-        yytext = scanner_text;
-        line_number = scanner_line;
-        column = scanner_column;
-        if (count > 0) return Filter_Waiting();
-    }
+// A token just scanned that may need a decision.
+[[gnu::noinline]] int Filter_Scanned(int kind) {
     for (;;) {
-        int kind = Scan_Relaxed();
-        switch (kind_class[kind]) {
-        case 0:
-            break;
-        case 2:
-            if (!May_Drop(yytext)) break;
+        switch (Decide(kind, yytext, static_cast<size_t>(yyleng))) {
+        case Hand:
+            Track(kind);
+            return kind;
+        case Look:
             Push(kind);
             return Filter_Waiting();
-        case 3:  // is
-            if (list_state != After_Word && list_state != After_List) break;
-            list_state = No_Head;
+        case Dropped:
             Release(yylval);
-            continue;
-        default:
-            Push(kind);
-            return Filter_Waiting();
+            break;
         }
-        if (list_state != No_Head) Track_List(kind);
-        last_handed = kind;
-        return kind;
+        kind = Scan_Relaxed();
     }
+}
+
+// The filter: the next token for the parser.  Most tokens need no decision
+// and go straight through.
+int Relaxed_Token() {
+    int kind = Scan_Relaxed();
+    unsigned need = kind_class[kind] | state;
+    if (need != 0 && (need != kIdentifier || Looks_Droppable(yytext, yyleng))) return Filter_Scanned(kind);
+    last_handed = kind;
+    return kind;
+}
+
+// The filter just after a token read ahead was handed, which put the
+// scanner's globals aside (Hand_First makes it the parser's token source):
+// puts them back and goes on with the tokens still waiting, if any.
+int Resume_After_Waiting() {
+    Next_Token = Relaxed_Token;
+    Restore_Scanner_Globals();
+    return count > 0 ? Filter_Waiting() : Relaxed_Token();
 }
 
 }  // namespace
@@ -328,12 +398,8 @@ void Reset_Relaxed_Filter() {
     while (count > 0) Drop(0);
     head = 0;
     last_handed = -1;
-    list_state = No_Head;
+    state = Free;
     depth = 0;
-    if (overridden) {
-        overridden = false;
-        yytext = scanner_text;
-        line_number = scanner_line;
-        column = scanner_column;
-    }
+    if (overridden) Restore_Scanner_Globals();
+    if (Next_Token == Resume_After_Waiting) Next_Token = Relaxed_Token;
 }

@@ -25,8 +25,11 @@
 // always as the apostrophe, never as the start of a character literal.  A
 // rewrite whose tokens run into the end of the input, or into a token that
 // does not fit, leaves the tokens as they were read.  The filter holds at
-// most a handful of tokens; a parenthesised process or block list streams
-// through with a nesting counter, so it costs nothing per element.
+// most a handful of tokens, and only where a token's fate depends on the
+// tokens after it; where it depends on the tokens before (the word after
+// end, the name after end if, the `is` after a process or block head,
+// whose parenthesised list streams through with a nesting counter), a state
+// left by those tokens decides it as it passes.
 //
 // Positions.  Whenever Next_Token returns a token, with or without the
 // filter, yylval, yytext, line_number and column (diagnostics.h) describe

@@ -80,7 +80,7 @@ TEST_F(RelaxedFilterTest, SwitchesTheParsersTokenSource) {
 }
 
 TEST_F(RelaxedFilterTest, ATokenReadAheadKeepsItsOwnTextAndPosition) {
-    // `end` is handed after the filter has read `package body p`.
+    // `package` is held while the filter reads `body` and `p`.
     std::vector<Seen> seen = Read("end\n  package  body\n p ;");
     std::vector<Seen> want = {
         {t_END, "end", 1, 3, "end"},
@@ -125,6 +125,17 @@ TEST_F(RelaxedFilterTest, TokensLeftWaitingAreReleased) {
     // reset (the fixture checks that no fragment is left).
     std::vector<Seen> seen = Read(": entity w . e ( a ) x", 1);
     EXPECT_EQ(seen.size(), 1u);
+}
+
+TEST_F(RelaxedFilterTest, AWordAfterEndIsDroppedOnce) {
+    // The second `entity` and the name after `x` stay for the parser to
+    // reject; `end process` starts no process head, so its `is` stays.
+    std::vector<int> codes;
+    for (const Seen& s : Read("end entity entity ; end if x y ; end process is"))
+        codes.push_back(s.code);
+    std::vector<int> want = {t_END, t_ENTITY, ';', t_END, t_IF, t_Identifier, ';',
+                             t_END, t_PROCESS, t_IS, 0};
+    EXPECT_EQ(codes, want);
 }
 
 TEST_F(RelaxedFilterTest, ANewRunStartsAfresh) {
