@@ -4,7 +4,8 @@
 // Give_Block takes it back.  Blocks of up to 512 bytes are cut from chunks
 // of 256 KiB by size class (64 to 512 bytes) and recycled through one free
 // list per class, since fragments are made and released once per token and
-// per reduction; larger blocks come from the C heap.  Constant fragments
+// per reduction; larger blocks come from the C heap.  Past the first few
+// chunks, chunks are cut from regions mapped in huge pages (blocks.cc).  Constant fragments
 // (the empty text, reserved words, delimiters) live in static storage of
 // this file and are never given back.  Both calls are inline: their usual
 // path is a few instructions.  Sanitizer builds take every block from the C
