@@ -240,8 +240,9 @@ Action Decide(int kind, const char* text, size_t length) {
 
 // What may need a decision, besides any token met in a state other than
 // Free: a word that Decide or Track look at, or an identifier, which is
-// looked at when it has the length of a word that may be dropped.  The
-// values stay clear of the states' bits, so one test sees both.
+// looked at when it has the length and first letter of a word that may be
+// dropped (Looks_Droppable).  The values stay clear of the states' bits, so
+// one test sees both.
 const unsigned char kWord = 8, kIdentifier = 16;
 const int kKinds = 512;  // every token code is below it
 unsigned char kind_class[kKinds];
