@@ -1,4 +1,4 @@
--- An attribute specification names the class of what it decorates; every
+-- Giving an attribute its value names the class of what it decorates; every
 -- class word is written back as it stands.
 package marks is
   attribute tag : integer;

@@ -1,6 +1,6 @@
 -- Declarative items that only some regions admit: attributes, signals and
--- disconnections in an entity (whose text is dropped), attribute
--- specifications and disconnections in an architecture, and nested bodies
+-- disconnections in an entity (whose text is dropped), attribute values
+-- given and disconnections in an architecture, and nested bodies
 -- and attributes in a subprogram.
 entity e is
   port (a : in bit; y : out bit);
