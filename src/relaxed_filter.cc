@@ -52,22 +52,25 @@ State state = Free;
 long long depth = 0;
 
 // While the parser is handed a token read ahead, the globals describe that
-// token; the scanner's own values wait here until it scans on.
-bool overridden = false;
+// token; the scanner's own values wait here until it scans on, and the
+// parser's token source is Resume_After_Waiting, which puts them back.
 char* scanner_text = nullptr;
 long long scanner_line = 0;
 long long scanner_column = 0;
 
 Token& At(int i) { return ring[(head + i) & (kRing - 1)]; }
 
+int Relaxed_Token();
+int Resume_After_Waiting();
+
+bool Globals_Aside() { return Next_Token == Resume_After_Waiting; }
+
 void Restore_Scanner_Globals() {
-    overridden = false;
+    Next_Token = Relaxed_Token;
     yytext = scanner_text;
     line_number = scanner_line;
     column = scanner_column;
 }
-
-int Resume_After_Waiting();
 
 // Appends the token the scanner has just returned.
 void Push(int kind) {
@@ -157,8 +160,7 @@ int Hand_First() {
     int kind = t.kind;
     yylval = t.frag;
     t.frag = nullptr;
-    if (!overridden) {
-        overridden = true;
+    if (!Globals_Aside()) {
         scanner_text = yytext;
         scanner_line = line_number;
         scanner_column = column;
@@ -383,7 +385,6 @@ int Relaxed_Token() {
 // scanner's globals aside (Hand_First makes it the parser's token source):
 // puts them back and goes on with the tokens still waiting, if any.
 int Resume_After_Waiting() {
-    Next_Token = Relaxed_Token;
     Restore_Scanner_Globals();
     return count > 0 ? Filter_Waiting() : Relaxed_Token();
 }
@@ -401,6 +402,5 @@ void Reset_Relaxed_Filter() {
     last_handed = -1;
     state = Free;
     depth = 0;
-    if (overridden) Restore_Scanner_Globals();
-    if (Next_Token == Resume_After_Waiting) Next_Token = Relaxed_Token;
+    if (Globals_Aside()) Restore_Scanner_Globals();
 }
