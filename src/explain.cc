@@ -34,7 +34,6 @@ const int shown_warnings = 20;
 // The stack when the first of the kept tokens was read, and those tokens.
 std::vector<short> checkpoint;
 std::vector<unsigned short> codes;
-Token_Place handed_place;
 
 long long skipped_count = 0;
 
@@ -50,11 +49,10 @@ void Report(const Token_Place& place, bool at_end, const char* kind, const std::
         Print_Source(part, place.first_column - 1, place.end_column - 1);
 }
 
-// The place of the lookahead: as handed over, as scanned, or the end of the
-// input (the end of the last line when the input ends with a line end).
+// The place of the lookahead: as scanned, or the end of the input (the end
+// of the last line when the input ends with a line end).
 Token_Place Lookahead_Place(int lookahead, bool& at_end) {
     at_end = lookahead == 0;
-    if (explain_place_handed) return handed_place;
     if (!at_end) return Scanned_Token_Place();
     Token_Place place{line_number, column + 1, column + 1};
     if (column == 0 && line_number > 1) {
@@ -92,15 +90,6 @@ void Explain_Skipped(unsigned char c, long long line, long long column) {
 }
 
 // ---- Parser side ------------------------------------------------------------------
-
-// A place handed over by a token filter for the lookahead; forgotten at
-// every read.
-bool explain_place_handed = false;
-
-void Explain_Hand_Place(Token_Place place) {
-    handed_place = place;
-    explain_place_handed = true;
-}
 
 void Explain_Checkpoint(const short* stack, long depth) {
     checkpoint.assign(stack, stack + depth + 1);
@@ -148,7 +137,6 @@ void Explain_Start(const Parse_Tables* tables) {
     Expected_Start(tables);
     Mirror_Start();
     skipped_count = 0;
-    explain_place_handed = false;
     explain_codes = explain_next = explain_end = nullptr;
 }
 

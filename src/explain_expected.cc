@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "parser.hh"
+#include "relaxed.h"
 #include "scanner.h"
 
 namespace explanation {
@@ -31,6 +32,7 @@ std::string Spelling(int code) {
     if (code == 0) return "end of input";
     if (code > 0 && code < 256) return std::string("'") + static_cast<char>(code) + "'";
     if (code >= t_ACCESS && code <= t_XOR) return std::string("'") + reserved_words[code - t_ACCESS] + "'";
+    if (const char* later = Later_Word(code)) return std::string("'") + later + "'";
     switch (code) {
     case t_EQSym: return "'='";
     case t_NESym: return "'/='";

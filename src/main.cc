@@ -10,7 +10,7 @@
 #include "context.h"
 #include "fragment.h"
 #include "explain.h"
-#include "relaxed_filter.h"
+#include "relaxed.h"
 #include "run.h"
 
 namespace {

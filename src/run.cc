@@ -6,7 +6,7 @@
 #include "fragment.h"
 #include "literals.h"
 #include "parser.hh"
-#include "relaxed_filter.h"
+#include "relaxed.h"
 #include "scanner.h"
 
 int Run_Translation(FILE* input) {
@@ -14,12 +14,13 @@ int Run_Translation(FILE* input) {
     column = 0;
     Make_Scratch_Buffer();
     Start_Context();
-    Explain_Start(&explained_tables);
+    // With --relaxed the later grammar reads, and explains with its tables.
+    bool relaxed = Reading_Relaxed();
+    Explain_Start(relaxed ? &later_tables : &explained_tables);
     Reset_Scanner(input);
-    Reset_Relaxed_Filter();
-    int result = explaining ? explained_parse() : yyparse();
+    int result = relaxed ? (explaining ? later_explained_parse() : later_parse())
+                         : (explaining ? explained_parse() : yyparse());
     Explain_Finish();
-    Reset_Relaxed_Filter();
     Release_Context();
     Release_Scratch_Buffer();
     Release_Fragment_Memory();
