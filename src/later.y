@@ -301,6 +301,15 @@ relation
     ;
 
 /****************************************************************************
+ * A conditional signal assignment without a final else
+ ****************************************************************************/
+
+/* x <= a when c;  x <= a when c else b when d;  keep their last condition */
+condal_wavefrms
+    : condal_wavefrms_1 wavefrm t_WHEN expr             { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
+    ;
+
+/****************************************************************************
  * Named association in a call: always an argument list
  ****************************************************************************/
 
