@@ -14,6 +14,9 @@
 //     reads, the debug prints only come ahead of the translation or report,
 //     and nothing of one run may leak into the next.  On a difference the
 //     input itself is run once more to tell the faults apart.
+// The input's last byte also chooses the options of both runs: bit 0
+// --relaxed, bit 1 --explain, bit 2 -DEBUG (the second run has it always),
+// so every combination is driven; the byte stays part of the input.
 // A broken rule aborts, which libFuzzer reports as a crash.  Built with
 // libFuzzer (-fsanitize=fuzzer) this file is the whole fuzz target; built
 // with replay_main.cc it replays saved inputs without libFuzzer.
@@ -28,7 +31,9 @@
 #include <string>
 
 #include "context.h"
+#include "explain.h"
 #include "fragment.h"
+#include "relaxed.h"
 #include "run.h"
 
 namespace {
@@ -140,9 +145,27 @@ void Check(int result, const std::string& output) {
 
 }  // namespace
 
+// The options the last byte chooses, for the runs of one input.
+struct Options {
+    explicit Options(const uint8_t* data, size_t size) {
+        unsigned choice = size > 0 ? data[size - 1] : 0;
+        Use_Relaxed_Reading(choice & 1);
+        explaining = choice & 2;
+        debug = choice & 4 ? 1 : 0;
+    }
+    ~Options() {
+        Use_Relaxed_Reading(false);
+        explaining = false;
+        DEBUG = 0;
+    }
+    int debug;
+};
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Catch_Output();
+    Options options(data, size);
     std::string first, second;
+    DEBUG = options.debug;
     int result = Translate(data, size, first);
     Check(result, first);
     std::string swapped(reinterpret_cast<const char*>(data), size);
@@ -150,7 +173,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) c ^= 0x20;
     DEBUG = 1;
     int swapped_result = Translate(reinterpret_cast<const uint8_t*>(swapped.data()), size, second);
-    DEBUG = 0;
+    DEBUG = options.debug;
     if (swapped_result == result && second.size() >= first.size() &&
         second.compare(second.size() - first.size(), first.size(), first) == 0)
         return 0;
