@@ -241,6 +241,34 @@ generate_stat
       later_generate_decls t_BEGIN concurrent_stats
       t_END t_GENERATE generate_stat_1 ';'              { $$ = Compose("%s : %s %s  %s : block    %s %s %s end block ;\n %s %s %s;\n", $1, $3, $4, Copy($1), $5, $6, $7, $8, $9, $10); }
     ;
+/* VHDL-2008's branches of an if generate: elsif COND generate, else
+   generate; each with its own statements, after begin or not, and any
+   declarations in an unlabelled block:
+     " else if (%s) generate %s"   " else generate %s" */
+generate_stat
+    : t_Identifier ':' generation_scheme t_GENERATE
+      concurrent_stats later_generate_branches t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s%s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9); }
+    | t_Identifier ':' generation_scheme t_GENERATE
+      later_generate_body_1 later_generate_branches t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s%s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9); }
+    ;
+/* branches after the first */
+later_generate_branches
+    : later_generate_branch                             { $$ = $1; }
+    | later_generate_branches later_generate_branch     { $$ = Compose("%s%s", $1, $2); }
+    ;
+later_generate_branch
+    : t_ELSIF expr t_GENERATE concurrent_stats          { $$ = Compose(" else if (%s) %s %s", $2, $3, $4); Drop($1); }
+    | t_ELSIF expr t_GENERATE later_generate_body_1     { $$ = Compose(" else if (%s) %s %s", $2, $3, $4); Drop($1); }
+    | t_ELSE t_GENERATE concurrent_stats                { $$ = Compose(" %s %s %s", $1, $2, $3); }
+    | t_ELSE t_GENERATE later_generate_body_1           { $$ = Compose(" %s %s %s", $1, $2, $3); }
+    ;
+/* a branch's statements after begin, with declarations before it or not */
+later_generate_body_1
+    : t_BEGIN concurrent_stats                          { $$ = $2; Drop($1); }
+    | later_generate_decls t_BEGIN concurrent_stats     { $$ = Compose(" block    %s %s %s end block ;\n", $1, $2, $3); }
+    ;
 /* declarative items, joined as a block's */
 later_generate_decls
     : block_stat_6                                      { $$ = Compose(" %s", $1); }
@@ -298,6 +326,15 @@ relation
     | relation t_SRA relation                           { $$ = Compose("%s >> %s", $1, $3); Drop($2); }
     | relation t_ROL relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
     | relation t_ROR relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
+    ;
+
+/****************************************************************************
+ * The subtype of an object: x'subtype as a subtype indication
+ ****************************************************************************/
+
+/* The object's name stands for the type, as a type mark would. */
+subtype_indic
+    : mark t_Apostrophe t_SUBTYPE                       { Record_Subtype($1, Empty()); $$ = Compose("%s /* %s %s */", $1, $2, $3); }
     ;
 
 /****************************************************************************
