@@ -18,44 +18,43 @@ struct Later_Word_Entry {
     const char* text;
     int code;
 };
-// The words reserved by the later editions only, in code order.
+// The words reserved by the later editions only, for their spellings.
 const Later_Word_Entry later_words[] = {
     {"context", t_CONTEXT}, {"impure", t_IMPURE}, {"postponed", t_POSTPONED}, {"pure", t_PURE},
     {"shared", t_SHARED},   {"xnor", t_XNOR},     {"sll", t_SLL},             {"sla", t_SLA},
     {"srl", t_SRL},         {"sra", t_SRA},       {"rol", t_ROL},             {"ror", t_ROR},
 };
 
-// The later word spelt by the identifier just scanned, or 0.  A first look
-// by length and first letter keeps most identifiers from the comparisons.
+template <size_t N>
+inline bool Is(const char* text, const char (&word)[N]) {
+    return memcmp(text, word, N - 1) == 0;
+}
+
+// The later word spelt by the identifier just scanned, or 0: by its length,
+// then by comparisons the compiler makes of a few loads each.
 int Later_Word_Code(const char* text, int length) {
     switch (length) {
     case 3:
-        if (text[0] != 's' && text[0] != 'r') return 0;
-        break;
+        return Is(text, "sll") ? t_SLL : Is(text, "sla") ? t_SLA : Is(text, "srl") ? t_SRL
+             : Is(text, "sra") ? t_SRA : Is(text, "rol") ? t_ROL : Is(text, "ror") ? t_ROR : 0;
     case 4:
-        if (text[0] != 'p' && text[0] != 'x') return 0;
-        break;
+        return Is(text, "pure") ? t_PURE : Is(text, "xnor") ? t_XNOR : 0;
     case 6:
-        if (text[0] != 'i' && text[0] != 's') return 0;
-        break;
+        return Is(text, "impure") ? t_IMPURE : Is(text, "shared") ? t_SHARED : 0;
     case 7:
-        if (text[0] != 'c') return 0;
-        break;
+        return Is(text, "context") ? t_CONTEXT : 0;
     case 9:
-        if (text[0] != 'p') return 0;
-        break;
+        return Is(text, "postponed") ? t_POSTPONED : 0;
     default:
         return 0;
     }
-    for (const Later_Word_Entry& w : later_words)
-        if (strlen(w.text) == static_cast<size_t>(length) && memcmp(w.text, text, length) == 0) return w.code;
-    return 0;
 }
 
 // Whether the later parser, with the stack it showed last, would shift the
 // token `code` after the reductions it makes first.  The stack is read,
-// never written: states pushed by those reductions go to an overlay.
-bool Takes(int code) {
+// never written: states pushed by those reductions go to an overlay.  Out
+// of line, so that the common path of Relaxed_Token stays short.
+[[gnu::noinline]] bool Takes(int code) {
     const Parse_Tables& T = later_tables;
     const int symbol = T.translate[code];
     long top = later_depth;
