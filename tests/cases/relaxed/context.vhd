@@ -25,3 +25,5 @@ end a;
 context last is
   context work.base;
 end context;
+context final is
+end final;

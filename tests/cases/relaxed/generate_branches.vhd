@@ -6,6 +6,9 @@ begin
     q <= d;
   elsif w = 2 generate
     q <= not d;
+  elsif w = 3 generate
+  begin
+    q <= d and d;
   else generate
     q <= '0';
   end generate g1;
