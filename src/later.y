@@ -347,6 +347,18 @@ condal_wavefrms
     ;
 
 /****************************************************************************
+ * VHDL-2008's reduction operators: xor (v), written with their own word
+ ****************************************************************************/
+
+relation
+    : t_AND primary                                     { $$ = Compose("%s %s", $1, $2); }
+    | t_OR primary                                      { $$ = Compose("%s %s", $1, $2); }
+    | t_XOR primary                                     { $$ = Compose("%s %s", $1, $2); }
+    | t_NAND primary                                    { $$ = Compose("%s %s", $1, $2); }
+    | t_NOR primary                                     { $$ = Compose("%s %s", $1, $2); }
+    ;
+
+/****************************************************************************
  * Named association in a call: always an argument list
  ****************************************************************************/
 
