@@ -1,4 +1,5 @@
-// Source position and the one syntax error report.
+// Source position, the one syntax error report and the lines on standard
+// error that tell a person the input was rejected.
 #pragma once
 
 // The line being scanned, from 1.  Wider than int: inputs of more than
@@ -10,5 +11,12 @@ extern long long column;
 
 // Reports a parser message with the current token and position on standard
 // output.  The parser's "syntax error" is reported as "parse error" and its
-// "memory exhausted" as "parser stack overflow".
+// "memory exhausted" as "parser stack overflow".  Without --explain, one
+// line on standard error also names the token and where it starts
+// ("<stdin>:LINE:COLUMN: error: unexpected ... (--explain tells more)");
+// with it, the explanation says that and more.
 void yyerror(const char* message);
+
+// The memory error's line on standard error: where the reading stopped
+// ("<stdin>:LINE:COLUMN: error: out of memory").
+void Tell_Memory_Error();

@@ -15,9 +15,9 @@ CHECK is one of
              status 1, the error report naming String:(;) with the line and
              column of the ";", and nothing of the translation.
 
-The inputs are the golden-test inputs (tests/cases, tests/errors), generated
-files, and, when the real-world corpus lies beside the checkout, an even
-sample of it.  SELFCHECK_SCALE (default 1) scales the number of generated
+The inputs are the golden-test inputs (tests/cases, tests/errors,
+tests/driver/cases), generated files, and, when the real-world corpus lies
+beside the checkout, an even sample of it.  SELFCHECK_SCALE (default 1) scales the number of generated
 files and of corpus files; the sanitizer build uses a smaller one.
 """
 
@@ -54,7 +54,7 @@ def case_args(path):
 
 def golden_inputs(source):
     found = []
-    for group in ("cases", "errors"):
+    for group in ("cases", "errors", "driver/cases"):
         for folder, _, names in os.walk(os.path.join(source, "tests", group)):
             found += [os.path.join(folder, n) for n in names if n.endswith(".vhd")]
     return sorted(found)
