@@ -29,15 +29,19 @@ Token_Place Lookahead_Place(int token) {
     return Scanned_Token_Place();
 }
 
-// The line on standard error, in the form of the explanation's first line.
-void Tell_Rejection(const char* message, int token) {
+// The line for the last rejection, in the form of the explanation's first
+// line, until the program tells it (a token's description is at most a
+// few hundred bytes).
+char rejection[512] = "";
+
+void Keep_Rejection(const char* message, int token) {
     std::string what = "unexpected " + explanation::Described(token);
     if (strcmp(message, "memory exhausted") == 0)
         what = "nesting too deep (more than " + std::to_string(explained_tables.max_depth) +
                " parser stack entries)";
     Token_Place place = Lookahead_Place(token);
-    fprintf(stderr, "%s:%lld:%lld: error: %s (--explain tells more)\n", source_name, place.line,
-            place.first_column, what.c_str());
+    snprintf(rejection, sizeof rejection, "%s:%lld:%lld: error: %s (--explain tells more)\n", source_name,
+             place.line, place.first_column, what.c_str());
 }
 
 }  // namespace
@@ -49,7 +53,12 @@ void yyerror(const char* message) {
     fflush(stdout);
     printf("\nERROR:'%s' in your Source Code!!!!\n", reported);
     printf("String:(%s) Line:%lld Column:%lld\n", yytext ? yytext : "", line_number, column);
-    if (!explaining) Tell_Rejection(message, yychar);
+    if (!explaining) Keep_Rejection(message, yychar);
+}
+
+void Tell_Rejection() {
+    fputs(rejection, stderr);
+    rejection[0] = '\0';
 }
 
 void Tell_Memory_Error() {

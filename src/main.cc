@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "context.h"
+#include "diagnostics.h"
 #include "fragment.h"
 #include "explain.h"
 #include "relaxed_filter.h"
@@ -96,5 +97,6 @@ int main(int argc, char** argv) {
         fputs("vhdl87c: reading VHDL from the terminal (end with Ctrl-D); "
               "to translate a file: vhdl87c < FILE > FILE.c\n", stderr);
     int result = Run_Translation(stdin);
+    if (result != 0) Tell_Rejection();
     return Finish_Output(result == 0 ? 0 : 1);
 }
