@@ -32,10 +32,10 @@ static int Read_Later(const short* stack, long depth) {
     return token;
 }
 #define yylex() Read_Later(yyss, yyssp - yyss)
-/* The error is the one report of the default run (diagnostics.h), which the
-   prefix had renamed. */
+/* The error is the one report of the default run (diagnostics.h), with
+   this parser's lookahead. */
 #undef yyerror
-void yyerror(const char* message);
+#define yyerror(message) Report_Syntax_Error(message, yychar)
 #endif
 }
 
