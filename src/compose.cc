@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "fragment_layout.h"
+#include "memory_error.h"
 
 namespace {
 

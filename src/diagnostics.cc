@@ -5,9 +5,6 @@
 
 #include "scanner.h"
 
-long long line_number = 1;
-long long column = 0;
-
 void yyerror(const char* message) {
     if (strcmp(message, "syntax error") == 0) message = "parse error";
     if (strcmp(message, "memory exhausted") == 0) message = "parser stack overflow";

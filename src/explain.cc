@@ -19,7 +19,6 @@
 
 using namespace explanation;
 
-bool explaining = false;
 unsigned short* explain_codes = nullptr;
 unsigned short* explain_next = nullptr;
 unsigned short* explain_end = nullptr;
@@ -74,7 +73,7 @@ Token_Place Lookahead_Place(int lookahead, bool& at_end) {
 
 void Explain_Input(const char* fresh, size_t n, size_t kept) { Mirror_Input(fresh, n, kept); }
 
-void Explain_Skipped(unsigned char c, long long line, long long column) {
+void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
     if (c == '\r' || c == '\f') return;
     // The scanner reads a NUL as \x01; the mirror still has the byte as read.
     if (c == 1) c = Byte_Read_Before(Scanner_Offset(), c);
@@ -88,7 +87,7 @@ void Explain_Skipped(unsigned char c, long long line, long long column) {
         snprintf(what, sizeof what, "control character 0x%02x skipped", c);
     else
         snprintf(what, sizeof what, "'%c' skipped: no token starts with it", c);
-    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", source_name, line, column, what);
+    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", source_name, at_line, at_column, what);
 }
 
 // ---- Parser side ------------------------------------------------------------------

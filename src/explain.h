@@ -18,19 +18,7 @@
 
 #include <cstddef>
 
-#include "diagnostics.h"
-
-// Set by --explain before the run.
-extern bool explaining;
-
-// Where a token stands: its line, the 1-based display column of its first
-// character and the column just after it (tabs advance to the next multiple
-// of 8).
-struct Token_Place {
-    long long line;
-    long long first_column;
-    long long end_column;
-};
+#include "scanner.h"
 
 // ---- Scanner side -------------------------------------------------------
 
@@ -41,13 +29,7 @@ struct Token_Place {
 void Explain_Input(const char* fresh, size_t n, size_t kept);
 // A character the scanner skips without a token, at `line` and the 1-based
 // `column`.
-void Explain_Skipped(unsigned char c, long long line, long long column);
-
-// Defined by the scanner: the place of the token yylex returned last, the
-// offset of the scanner in its buffer, the value of the last token.
-Token_Place Scanned_Token_Place();
-size_t Scanner_Offset();
-extern const void* const scanned_value;
+void Explain_Skipped(unsigned char c, long long at_line, long long at_column);
 
 // ---- Parser side --------------------------------------------------------
 
@@ -91,7 +73,6 @@ struct Parse_Tables {
     int pact_ninf, table_ninf, last, ntokens, final_state, max_token, max_depth;
 };
 extern const Parse_Tables explained_tables;
-int explained_parse();
 
 // ---- The run ------------------------------------------------------------
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "context.h"
 #include "fragment_layout.h"
+#include "options.h"
 
 char* temp_string = nullptr;
 int size_of_temp_string = 0;

@@ -13,13 +13,14 @@
 
 %code requires {
 #include "fragment.h"
-#include "explain.h"
 }
 
 %code {
 #include "compose.h"
 #include "context.h"
 #include "diagnostics.h"
+#include "explain.h"
+#include "memory_error.h"
 #include "literals.h"
 #include "scanner.h"
 #include "type_names.h"

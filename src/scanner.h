@@ -1,7 +1,25 @@
-// The scanner's interface beyond yylex.
+// The scanner's interface beyond yylex: the source position it advances,
+// and what the relaxed filter and the explanation read of it.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+
+// The line being scanned, from 1.  Wider than int: inputs of more than
+// 2^31 lines or columns are counted right.
+extern long long line_number;
+// The column just after the last match: characters since the last line end,
+// tabs advancing to the next multiple of 8.
+extern long long column;
+
+// Where a token stands: its line, the 1-based display column of its first
+// character and the column just after it (tabs advance to the next multiple
+// of 8).
+struct Token_Place {
+    long long line;
+    long long first_column;
+    long long end_column;
+};
 
 int yylex();
 extern char* yytext;
@@ -24,3 +42,9 @@ inline int Scan_Relaxed() {
     scanner_start = start_after_token.by_token[token];
     return token;
 }
+
+// For the explanation: the place of the token yylex returned last, the
+// offset of the scanner in its buffer, and the value of the last token.
+Token_Place Scanned_Token_Place();
+size_t Scanner_Offset();
+extern const void* const scanned_value;
