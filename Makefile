@@ -4,6 +4,9 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= 2
+# WERROR=ON makes the compiler's warnings errors (CI asks for it; a user's
+# build never stops at a warning a newer compiler adds).
+WERROR ?= OFF
 
 .PHONY: all deps test-deps build example check clean
 
@@ -25,9 +28,9 @@ example: build
 # The sanitizer run comes first, so the last line is the plain build's
 # test summary.  Both builds are configured with the tests.
 check: test-deps
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVHDL87C_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVHDL87C_SANITIZE=ON -DBUILD_TESTING=ON -DVHDL87C_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DVHDL87C_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
