@@ -9,7 +9,6 @@
 
 #include "compose.h"
 #include "fragment_layout.h"
-#include "literals.h"
 
 long live_fragments = 0;
 
@@ -184,28 +183,17 @@ char* Write_And_Release(char* out, Fragment* root) {
     }
 }
 
-Fragment* Make_String_Len(const char* text, size_t length) {
-    Fragment* f = New_Fragment(length + 1);
-    Put(f->text, text, length);
-    f->text[length] = '\0';
-    f->length = f->total = length;
-    // The copy is made before the buffer may be replaced, so `text` may be
-    // the scratch buffer itself.
-    if (__builtin_expect(length + 1 > static_cast<size_t>(size_of_temp_string) - 400, 0)) Grow_Scratch_Buffer();
-    return f;
-}
+Fragment* Make_String_Len(const char* text, size_t length) { return New_Flat(text, length); }
 
 Fragment* Make_String(const char* text) { return Make_String_Len(text, strlen(text)); }
 
 Fragment* Combine(Fragment* first, Fragment* second) {
-    size_t n = (first ? first->total + 1 : 0) + (second ? second->total + 1 : 0);
     if (first && second && Is_Constant(first)) {
         // A constant is never grown: the empty one is left out, another copied.
         first = first->length == 0 ? nullptr : Make_String_Len(first->text, first->length);
     }
     Fragment* result = first ? first : second;
     if (first && second) result = Compose("%s%s", first, second);
-    if (n > static_cast<size_t>(size_of_temp_string) / 2) Grow_Scratch_Buffer();
     return result;
 }
 

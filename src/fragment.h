@@ -6,8 +6,8 @@
 // action that consumes it, which releases it, passes it up, or hands it to a
 // context variable.  An empty fragment is a real fragment holding "".
 // Filling formats is in compose.h, the memory behind fragments in blocks.h,
-// the one memory error in memory_error.h, the literal readers and the
-// scratch buffer in literals.h.
+// the one memory error in memory_error.h, the literal readers in
+// literals.h.
 //
 // A small result is written in one pass into a new fragment, or after the
 // text of its first argument when that one is owned and its block has room.
@@ -22,8 +22,7 @@
 
 struct Fragment;
 
-// A new fragment holding a copy of `text`.  `text` may be the scratch
-// buffer itself.  Every call may grow the scratch buffer (literals.h).
+// A new fragment holding a copy of `text`.
 Fragment* Make_String(const char* text);
 Fragment* Make_String_Len(const char* text, size_t length);
 // `first` followed by `second`; either may be null, both are consumed.  The

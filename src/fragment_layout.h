@@ -122,6 +122,15 @@ inline void Put(char* out, const char* text, size_t length) {
     }
 }
 
+// A flat fragment holding a copy of `length` bytes of `text`.
+inline Fragment* New_Flat(const char* text, size_t length) {
+    Fragment* f = New_Fragment(length + 1);
+    Put(f->text, text, length);
+    f->text[length] = '\0';
+    f->length = f->total = length;
+    return f;
+}
+
 // Room for `extra` more bytes of own text.
 inline void Reserve(Fragment* f, size_t extra) {
     size_t need = f->length + extra + 1;
