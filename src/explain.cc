@@ -25,7 +25,6 @@ unsigned short* explain_end = nullptr;
 
 namespace {
 
-const char* const source_name = "<stdin>";
 const int shown_warnings = 20;
 
 // ---- What the parse leaves behind -----------------------------------------
@@ -42,7 +41,7 @@ const Parse_Tables* T = nullptr;  // the explained parser's, for the run
 // Prints "<stdin>:LINE:COL: KIND: MESSAGE" and the source line with a caret
 // under the place.
 void Report(const Token_Place& place, bool at_end, const char* kind, const std::string& message) {
-    fprintf(stderr, "%s:%lld:%lld: %s: %s\n", source_name, place.line, place.first_column, kind,
+    fprintf(stderr, "%s:%lld:%lld: %s: %s\n", kSourceName, place.line, place.first_column, kind,
             message.c_str());
     Line_Part part;
     if (Source_Line(place.line, place.first_column - 1, at_end, part))
@@ -87,7 +86,7 @@ void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
         snprintf(what, sizeof what, "control character 0x%02x skipped", c);
     else
         snprintf(what, sizeof what, "'%c' skipped: no token starts with it", c);
-    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", source_name, at_line, at_column, what);
+    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", kSourceName, at_line, at_column, what);
 }
 
 // ---- Parser side ------------------------------------------------------------------
@@ -153,7 +152,7 @@ void Explain_Start(const Parse_Tables* tables) {
 
 void Explain_Finish() {
     if (skipped_count > shown_warnings)
-        fprintf(stderr, "%s: warning: %lld more characters skipped\n", source_name,
+        fprintf(stderr, "%s: warning: %lld more characters skipped\n", kSourceName,
                 skipped_count - shown_warnings);
     std::vector<short>().swap(checkpoint);
     std::vector<unsigned short>().swap(codes);

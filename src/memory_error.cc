@@ -4,9 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "source_position.h"
+
 void Memory_Error(const char* message) {
     fputs(message, stdout);
     fflush(stdout);
+    // For a person: where the reading stopped.
+    fprintf(stderr, "%s:%lld:%lld: error: out of memory\n", kSourceName, line_number, column + 1);
     exit(1);
 }
 

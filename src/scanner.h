@@ -1,25 +1,12 @@
-// The scanner's interface beyond yylex: the source position it advances,
-// and what the relaxed filter and the explanation read of it.
+// The scanner's interface beyond yylex: what the relaxed filter, the
+// reports and the explanation read of it.  It advances the source position
+// (source_position.h).
 #pragma once
 
 #include <cstddef>
 #include <cstdio>
 
-// The line being scanned, from 1.  Wider than int: inputs of more than
-// 2^31 lines or columns are counted right.
-extern long long line_number;
-// The column just after the last match: characters since the last line end,
-// tabs advancing to the next multiple of 8.
-extern long long column;
-
-// Where a token stands: its line, the 1-based display column of its first
-// character and the column just after it (tabs advance to the next multiple
-// of 8).
-struct Token_Place {
-    long long line;
-    long long first_column;
-    long long end_column;
-};
+#include "source_position.h"
 
 int yylex();
 extern char* yytext;
@@ -43,8 +30,11 @@ inline int Scan_Relaxed() {
     return token;
 }
 
-// For the explanation: the place of the token yylex returned last, the
-// offset of the scanner in its buffer, and the value of the last token.
+// For the reports and the explanation: the place of the token yylex
+// returned last, the place of the end of the input once it has been met
+// (just after the last character of the last line), the offset of the
+// scanner in its buffer, and the value of the last token.
 Token_Place Scanned_Token_Place();
+Token_Place Input_End_Place();
 size_t Scanner_Offset();
 extern const void* const scanned_value;
