@@ -18,7 +18,7 @@
 
 #include <cstddef>
 
-#include "scanner.h"
+#include "source_position.h"
 
 // ---- Scanner side -------------------------------------------------------
 
@@ -27,8 +27,8 @@
 // buffer (a token in progress) stay in front of them.  Keeps the part of
 // the current line that leaves the buffer.
 void Explain_Input(const char* fresh, size_t n, size_t kept);
-// A character the scanner skips without a token, at `line` and the 1-based
-// `column`.
+// A character the scanner skips without a token, at `at_line` and the
+// 1-based `at_column`.
 void Explain_Skipped(unsigned char c, long long at_line, long long at_column);
 
 // ---- Parser side --------------------------------------------------------
