@@ -833,10 +833,10 @@ file_type_definition
 subtype_decl
     : t_SUBTYPE t_Identifier t_IS subtype_indic ';'     { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
-/* Only a type mark with an optional suffix records its type. */
+/* Every form records its type mark; a range (below) gives it back. */
 subtype_indic
     : mark subtype_indic_1                              { Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); }
-    | subtype_indic1                                    { $$ = $1; }
+    | subtype_indic1                                    { Record_Noted_Subtype(); $$ = $1; }
     ;
 /* suffix */
 subtype_indic_1
@@ -844,9 +844,9 @@ subtype_indic_1
     | gen_association_list                              { $$ = $1; }
     ;
 subtype_indic1
-    : mark mark range_constraint                        { $$ = Compose("%s %s %s", $1, $2, $3); }
-    | mark range_constraint                             { $$ = Compose("%s %s", $1, $2); }
-    | mark mark subtype_indic1_1                        { $$ = Compose("%s %s %s", $1, $2, $3); }
+    : mark mark range_constraint                        { Note_Subtype($2, nullptr); $$ = Compose("%s %s %s", $1, $2, $3); }
+    | mark range_constraint                             { Note_Subtype($1, nullptr); $$ = Compose("%s %s", $1, $2); }
+    | mark mark subtype_indic1_1                        { Note_Subtype($2, $3); $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
 /* suffix after a resolution function */
 subtype_indic1_1
@@ -864,8 +864,9 @@ index_constraint_1
     : discrete_range                                    { $$ = Compose("[%s]", $1); }
     | index_constraint_1 ',' discrete_range             { $$ = Compose("%s[%s]", $1, $3); }
     ;
+/* A range written as a subtype leaves the remembered type mark as it was. */
 discrete_range
-    : subtype_indic                                     { $$ = $1; }
+    : subtype_indic                                     { Keep_Type_Before_Range(); $$ = $1; }
     | range_spec                                        { $$ = $1; }
     ;
 /* A range in a list or a choice is written as its element count. */
@@ -1377,10 +1378,10 @@ wait_stat_3
     : %empty                                            { $$ = Empty(); }
     | t_FOR expr                                        { $$ = Compose("while (%s);", $2); Drop($1); }
     ;
-/* condition */
+/* condition: the loop runs while it does not hold */
 wait_stat_2
     : %empty                                            { $$ = Empty(); }
-    | t_UNTIL expr                                      { $$ = Compose("while (%s);", $2); Drop($1); }
+    | t_UNTIL expr                                      { $$ = Compose("while (!(%s));", $2); Drop($1); }
     ;
 /* sensitivity */
 wait_stat_1
