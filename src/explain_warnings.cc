@@ -109,12 +109,14 @@ void Explain_Bit_String(const Source_Span& literal, const char* text) {
     int bits_per_digit = text[0] == 'b' ? 1 : text[0] == 'o' ? 3 : text[0] == 'x' ? 4 : 0;
     if (bits_per_digit == 0 || !text[1]) return;
     long long digits = 0;
-    unsigned long long value = 0;  // exact while it fits in 64 bits
+    // Read as the conversion reads it, in 64 bits: exact while it fits, and
+    // its low 32 bits are the value written.
+    unsigned long long value = 0;
     for (const char* c = text + 2; *c; ++c) {
         if (*c == '"' || *c == '%' || *c == '_') continue;
         ++digits;
         int digit = *c >= 'a' ? *c - 'a' + 10 : *c - '0';
-        value = (value << bits_per_digit) | static_cast<unsigned long long>(digit);
+        value = value * (1u << bits_per_digit) + static_cast<unsigned long long>(digit);
     }
     long long width = digits * bits_per_digit;
     if (width <= 32) return;
