@@ -1,11 +1,13 @@
 # Front door: `make build` builds the program alone (no test framework
 # needed), `make example` builds and translates a bundled design,
-# `make check` builds and runs every test (also under the sanitizers).
+# `make test-quick` builds with the tests and runs the quick ones (the edit
+# loop), `make check` builds and runs every test, under the sanitizers and
+# in the plain build.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= 2
 
-.PHONY: all deps test-deps build example check clean
+.PHONY: all deps test-deps build example test-quick check clean
 
 all: build
 
@@ -15,22 +17,29 @@ deps:
 test-deps:
 	@scripts/install-deps.sh --tests
 
+# A first configuration leaves the tests out; a build folder configured
+# with them (by test-quick or check) keeps them, so they never go stale.
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+	@if [ -f $(BUILD)/CMakeCache.txt ]; then cmake -S . -B $(BUILD) >/dev/null; \
+	else cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null; fi
 	@cmake --build $(BUILD) -j $(JOBS)
 
 example: build
 	./$(BUILD)/vhdl87c < examples/counter.vhd
 
-# The sanitizer run comes first, so the last line is the plain build's
-# test summary.  Both builds are configured with the tests.
+test-quick: test-deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest -j $(JOBS) -L quick
+
+# Both suites run, the plain one even when the sanitizer one failed; the
+# last lines are both summaries and the total.
 check: test-deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVHDL87C_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@scripts/check_suites.sh $(JOBS) $(SANITIZE_BUILD) $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -6,13 +6,28 @@
 #                                                 share/doc/vhdl87c/copyright
 #   cd BUILD && cpack                             builds vhdl87c_VERSION-1_ARCH.deb
 #
-# The package's maintainer and home page are cache variables: a release
-# sets them with -DVHDL87C_MAINTAINER=... -DVHDL87C_HOMEPAGE=...
+# The package's maintainer, home page and bug-report address are cache
+# variables: a release sets them with -DVHDL87C_MAINTAINER=...
+# -DVHDL87C_HOMEPAGE=... -DVHDL87C_BUG_REPORT=...
 
 include(GNUInstallDirs)
 
-# The manual page, compressed as Debian's policy asks when gzip is there.
-set(VHDL87C_MAN_SOURCE ${PROJECT_SOURCE_DIR}/doc/vhdl87c.1)
+set(VHDL87C_MAINTAINER "vhdl87c maintainers <maintainers@vhdl87c.example.org>"
+    CACHE STRING "Maintainer named in the Debian package and its changelog")
+set(VHDL87C_HOMEPAGE "https://vhdl87c.example.org/"
+    CACHE STRING "Home page named in the Debian package and its copyright file")
+set(VHDL87C_BUG_REPORT "${VHDL87C_HOMEPAGE}"
+    CACHE STRING "Where the manual page's REPORTING BUGS section sends bug reports")
+
+# The manual page as installed: doc/vhdl87c.1 with the bug-report address
+# (the line after the one that names VHDL87C_BUG_REPORT) written from the
+# cache, compressed as Debian's policy asks when gzip is there.
+set(VHDL87C_MAN_SOURCE ${PROJECT_BINARY_DIR}/vhdl87c.1)
+file(READ ${PROJECT_SOURCE_DIR}/doc/vhdl87c.1 man_text)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/vhdl87c.1)
+string(REGEX REPLACE "(VHDL87C_BUG_REPORT[^\n]*\n\.UR )[^\n]*" "\\1${VHDL87C_BUG_REPORT}" man_text "${man_text}")
+file(WRITE ${VHDL87C_MAN_SOURCE}.new "${man_text}")
+configure_file(${VHDL87C_MAN_SOURCE}.new ${VHDL87C_MAN_SOURCE} COPYONLY)
 find_program(GZIP_EXECUTABLE gzip)
 if(GZIP_EXECUTABLE)
   set(VHDL87C_MAN_PAGE ${PROJECT_BINARY_DIR}/vhdl87c.1.gz)
@@ -28,10 +43,6 @@ else()
 endif()
 install(FILES ${VHDL87C_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-set(VHDL87C_MAINTAINER "vhdl87c maintainers <maintainers@vhdl87c.example.org>"
-    CACHE STRING "Maintainer named in the Debian package and its changelog")
-set(VHDL87C_HOMEPAGE "https://vhdl87c.example.org/"
-    CACHE STRING "Home page named in the Debian package and its copyright file")
 # The Debian revision of this build of the project's version.
 set(VHDL87C_DEBIAN_REVISION 1)
 set(VHDL87C_PACKAGE_VERSION ${PROJECT_VERSION}-${VHDL87C_DEBIAN_REVISION})

@@ -83,7 +83,7 @@ rm -rf "$seeds" "$long_seeds"; mkdir -p "$seeds" "$work/corpus" "$work/corpus-lo
 n=0
 while IFS= read -r -d '' f; do
   n=$((n + 1)); cp "$f" "$seeds/golden-$n.vhd"
-done < <(find "$root/tests/cases" "$root/tests/errors" -name '*.vhd' -print0 2>/dev/null | sort -z)
+done < <(find "$root/tests/cases" "$root/tests/errors" "$root/tests/driver/cases" -name '*.vhd' -print0 2>/dev/null | sort -z)
 cp "$root"/fuzz/regressions/* "$seeds"/ 2>/dev/null || true
 python3 "$root/fuzz/gen_vhdl.py" --seed 1 --count 500 --max-tokens 400 --out "$seeds"
 python3 "$root/fuzz/hostile_seeds.py" --byte-classes "$seeds" --long "$long_seeds"

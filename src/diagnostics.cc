@@ -2,16 +2,65 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "explain.h"
+#include "explain_expected.h"
+#include "relaxed_filter.h"
 #include "scanner.h"
 
 long long line_number = 1;
 long long column = 0;
 
+// The plain parser's lookahead, bison's global.
+extern int yychar;
+
+namespace {
+
+const char* const source_name = "<stdin>";
+
+// Where the lookahead `token` stands: the end of the input, a token the
+// relaxed filter handed from those it read ahead, or the token the scanner
+// returned last.
+Token_Place Lookahead_Place(int token) {
+    if (token == 0) return Input_End_Place();
+    Token_Place place;
+    if (Handed_Token_Place(place)) return place;
+    return Scanned_Token_Place();
+}
+
+// The line for the last rejection, in the form of the explanation's first
+// line, until the program tells it (a token's description is at most a
+// few hundred bytes).
+char rejection[512] = "";
+
+void Keep_Rejection(const char* message, int token) {
+    std::string what = "unexpected " + explanation::Described(token);
+    if (strcmp(message, "memory exhausted") == 0)
+        what = "nesting too deep (more than " + std::to_string(explained_tables.max_depth) +
+               " parser stack entries)";
+    Token_Place place = Lookahead_Place(token);
+    snprintf(rejection, sizeof rejection, "%s:%lld:%lld: error: %s (--explain tells more)\n", source_name,
+             place.line, place.first_column, what.c_str());
+}
+
+}  // namespace
+
 void yyerror(const char* message) {
-    if (strcmp(message, "syntax error") == 0) message = "parse error";
-    if (strcmp(message, "memory exhausted") == 0) message = "parser stack overflow";
+    const char* reported = message;
+    if (strcmp(message, "syntax error") == 0) reported = "parse error";
+    if (strcmp(message, "memory exhausted") == 0) reported = "parser stack overflow";
     fflush(stdout);
-    printf("\nERROR:'%s' in your Source Code!!!!\n", message);
+    printf("\nERROR:'%s' in your Source Code!!!!\n", reported);
     printf("String:(%s) Line:%lld Column:%lld\n", yytext ? yytext : "", line_number, column);
+    if (!explaining) Keep_Rejection(message, yychar);
+}
+
+void Tell_Rejection() {
+    fputs(rejection, stderr);
+    rejection[0] = '\0';
+}
+
+void Tell_Memory_Error() {
+    fprintf(stderr, "%s:%lld:%lld: error: out of memory\n", source_name, line_number, column + 1);
 }

@@ -44,8 +44,11 @@ void Explain_Input(const char* fresh, size_t n, size_t kept);
 void Explain_Skipped(unsigned char c, long long line, long long column);
 
 // Defined by the scanner: the place of the token yylex returned last, the
-// offset of the scanner in its buffer, the value of the last token.
+// place of the end of the input once it has been met (just after the last
+// character of the last line), the offset of the scanner in its buffer,
+// the value of the last token.
 Token_Place Scanned_Token_Place();
+Token_Place Input_End_Place();
 size_t Scanner_Offset();
 extern const void* const scanned_value;
 

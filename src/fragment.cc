@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "compose.h"
+#include "diagnostics.h"
 #include "fragment_layout.h"
 #include "literals.h"
 
@@ -112,6 +113,7 @@ size_t Power_Of_Two_Above(size_t n) {
 void Memory_Error(const char* message) {
     fputs(message, stdout);
     fflush(stdout);
+    Tell_Memory_Error();
     exit(1);
 }
 

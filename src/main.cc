@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "context.h"
+#include "diagnostics.h"
 #include "fragment.h"
 #include "explain.h"
 #include "relaxed_filter.h"
@@ -31,6 +32,10 @@ void Print_Help() {
     fputs("\n\tOptions:", stdout);
     fputs("\n\t--------", stdout);
     fputs("\n\t-DEBUG : Prints Debugging information.", stdout);
+    fputs("\n\t--explain : Explains a rejected design, and warns where the C text misleads, on standard error.", stdout);
+    fputs("\n\t--relaxed : Also reads the later editions' most common spellings.", stdout);
+    fputs("\n\t--version : Prints the version and the licence, then exits.", stdout);
+    fputs("\n\t-h, --help : Prints this list, then exits.", stdout);
     fputs("\n\n", stdout);
 }
 
@@ -38,6 +43,24 @@ void Print_Help() {
 void Print_Version() {
     fputs("vhdl87c " VHDL87C_VERSION "\n", stdout);
     fputs("Copyright (c) 2026 the vhdl87c authors; MIT License, no warranty.\n", stdout);
+}
+
+const char* const options[] = {"-DEBUG", "--explain", "--relaxed", "--version", "-h", "--help"};
+
+bool Is_Option(const char* argument) {
+    for (const char* option : options)
+        if (strcmp(argument, option) == 0) return true;
+    return false;
+}
+
+// An argument that changes nothing is named, so that a mistyped option or
+// a file name does not pass unseen; the run goes on as without it.
+void Warn_Ignored(const char* argument) {
+    if (argument[0] == '-')
+        fprintf(stderr, "vhdl87c: warning: unknown option '%s' ignored\n", argument);
+    else
+        fprintf(stderr, "vhdl87c: warning: '%s' ignored: the design is read from standard input "
+                        "(vhdl87c < FILE > FILE.c)\n", argument);
 }
 
 }  // namespace
@@ -54,6 +77,8 @@ int main(int argc, char** argv) {
 
     DEBUG = 0;
     for (int i = 1; i < argc; ++i) fprintf(stderr, "(%d): %s\n", i, argv[i]);
+    for (int i = 1; i < argc; ++i)
+        if (!Is_Option(argv[i])) Warn_Ignored(argv[i]);
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
         if (strcmp(argv[i], "--explain") == 0) explaining = true;
@@ -72,5 +97,6 @@ int main(int argc, char** argv) {
         fputs("vhdl87c: reading VHDL from the terminal (end with Ctrl-D); "
               "to translate a file: vhdl87c < FILE > FILE.c\n", stderr);
     int result = Run_Translation(stdin);
+    if (result != 0) Tell_Rejection();
     return Finish_Output(result == 0 ? 0 : 1);
 }

@@ -71,7 +71,7 @@ static int Read_Explained(const short* stack, long depth) {
 /* Every value is a fragment; those still on the stacks when a parse is
    abandoned are released.  Bison reports a $k that an action neither uses
    nor releases; its reports of the single-character tokens' null values
-   are left to tests/grammar_values.sh, which accepts only those. */
+   are left to tests/grammar/grammar_values.sh, which accepts only those. */
 %define api.value.type {Fragment*}
 %destructor { Release($$); } <>
 

@@ -25,7 +25,7 @@ struct Token {
     long long line = 0;
     long long column = 0;
     std::string text;
-    Token_Place place{};  // with --explain: where the token stands
+    Token_Place place{};  // where the token stands
 };
 
 // The tokens read but not yet handed to the parser, oldest first, in a
@@ -65,6 +65,9 @@ int Resume_After_Waiting();
 
 bool Globals_Aside() { return Next_Token == Resume_After_Waiting; }
 
+// Where the token Hand_First handed last stands.
+Token_Place handed_place{};
+
 void Restore_Scanner_Globals() {
     Next_Token = Relaxed_Token;
     yytext = scanner_text;
@@ -79,7 +82,7 @@ void Push(int kind) {
     t.frag = kind != 0 ? yylval : nullptr;
     t.line = line_number;
     t.column = column;
-    if (explaining) t.place = Scanned_Token_Place();
+    t.place = Scanned_Token_Place();
     if (kind != 0) t.text.assign(yytext, static_cast<size_t>(yyleng));
     else t.text.assign(yytext ? yytext : "");
 }
@@ -171,6 +174,7 @@ int Hand_First() {
     yytext = &t.text[0];
     line_number = t.line;
     column = t.column;
+    handed_place = t.place;
     if (explaining && kind != 0) Explain_Hand_Place(t.place);
     head = (head + 1) & (kRing - 1);
     if (--count == 0) head = 0;
@@ -394,6 +398,12 @@ int Resume_After_Waiting() {
 void Use_Relaxed_Reading(bool on) {
     Fill_Kind_Classes();
     Next_Token = on ? Relaxed_Token : yylex;
+}
+
+bool Handed_Token_Place(Token_Place& place) {
+    if (!Globals_Aside()) return false;
+    place = handed_place;
+    return true;
 }
 
 void Reset_Relaxed_Filter() {

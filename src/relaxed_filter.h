@@ -42,6 +42,8 @@
 // the scanner's own values back before it scans on.)
 #pragma once
 
+struct Token_Place;
+
 // The parser's token source: yylex by default, the filter when relaxed.
 extern int (*Next_Token)();
 
@@ -51,3 +53,7 @@ void Use_Relaxed_Reading(bool on);
 // Forgets any token read ahead, releasing its fragment; called at the start
 // and at the end of every translation.
 void Reset_Relaxed_Filter();
+
+// The place of the token Next_Token returned last when the filter handed
+// it from those it read ahead; false when the scanner's own place holds.
+bool Handed_Token_Place(Token_Place& place);

@@ -33,6 +33,21 @@ def echo(*args):
     return b"".join(b"(%d): %s\n" % (i, a.encode()) for i, a in enumerate(args, 1))
 
 
+def unknown(arg):
+    """The warning for an argument that starts with '-' and is no option."""
+    return b"vhdl87c: warning: unknown option '%s' ignored\n" % arg.encode()
+
+
+def not_read(arg):
+    """The warning for an argument that is no option (a file name)."""
+    return (b"vhdl87c: warning: '%s' ignored: the design is read from standard input "
+            b"(vhdl87c < FILE > FILE.c)\n" % arg.encode())
+
+
+# The line on the error stream for an empty input.
+EMPTY_REJECTED = b"<stdin>:1:1: error: unexpected end of input (--explain tells more)\n"
+
+
 def run(args=(), data=b"", stdin=None, stdout=subprocess.PIPE, timeout=60):
     """The program with `data` on a pipe (or `stdin`, a descriptor)."""
     p = subprocess.run([BIN, *args], input=None if stdin is not None else data,
@@ -66,7 +81,8 @@ class Version(unittest.TestCase):
 
     def test_every_argument_echoed_first(self):
         status, out, err = self.run_with_open_input(["-DEBUG", "design.vhd", "--version"])
-        self.assertEqual((status, err), (0, echo("-DEBUG", "design.vhd", "--version")))
+        self.assertEqual((status, err), (0, echo("-DEBUG", "design.vhd", "--version") +
+                                         not_read("design.vhd")))
         self.assertTrue(out.startswith(version_text()), out)  # no traces
 
     def test_first_of_help_and_version_counts(self):
@@ -81,7 +97,7 @@ class Version(unittest.TestCase):
     def test_only_the_whole_word(self):
         for arg in ("-version", "--Version", "--version=1", "-v"):
             status, out, err = run([arg], DESIGN)
-            self.assertEqual((status, err), (0, echo(arg)), arg)
+            self.assertEqual((status, err), (0, echo(arg) + unknown(arg)), arg)
             self.assertEqual(out, run([], DESIGN)[1], arg)
 
     def test_unwritable_output(self):
@@ -124,7 +140,7 @@ class Terminal(unittest.TestCase):
     def test_hint_before_reading(self):
         p, master = self.start(["design.vhd"])
         # The hint comes while the program waits: nothing has been typed yet.
-        self.assertEqual(self.read_until(p.stderr, HINT), echo("design.vhd") + HINT)
+        self.assertEqual(self.read_until(p.stderr, HINT), echo("design.vhd") + not_read("design.vhd") + HINT)
         self.type_and_end(master, DESIGN)
         out, err = p.communicate(timeout=60)
         self.assertEqual((p.returncode, err), (0, b""))
@@ -142,7 +158,7 @@ class Terminal(unittest.TestCase):
         self.assertEqual(self.read_until(p.stderr, HINT), HINT)
         os.write(master, b"\x04")
         out, err = p.communicate(timeout=60)
-        self.assertEqual((p.returncode, err), (1, b""))
+        self.assertEqual((p.returncode, err), (1, EMPTY_REJECTED))
         self.assertIn(b"parse error", out)
 
     def test_no_hint_for_help_and_version(self):
@@ -160,7 +176,7 @@ class Terminal(unittest.TestCase):
             self.assertEqual(run([], stdin=f), plain)
         with open("/dev/null", "rb") as null:
             status, _, err = run([], stdin=null)
-            self.assertEqual((status, err), (1, b""))
+            self.assertEqual((status, err), (1, EMPTY_REJECTED))
 
 
 class Output(unittest.TestCase):
@@ -174,10 +190,13 @@ class Output(unittest.TestCase):
 
     def test_reader_gone_ends_quietly(self):
         # Small and large outputs, a syntax error report, the help and the version.
-        for args, data in (([], DESIGN), ([], DESIGN * 20000), ([], b";"),
-                           (["--help"], b""), (["--version"], b""), (["-DEBUG"], DESIGN)):
+        for args, data in (([], DESIGN), ([], DESIGN * 20000), (["--help"], b""),
+                           (["--version"], b""), (["-DEBUG"], DESIGN)):
             status, _, err = self.closed_pipe(args, data)
             self.assertEqual((status, err), (1, echo(*args)), args)
+        # A rejection still tells a person on the error stream.
+        status, _, err = self.closed_pipe([], b";")
+        self.assertEqual((status, err), (1, b"<stdin>:1:1: error: unexpected ';' (--explain tells more)\n"))
 
     def test_reader_leaves_in_the_middle(self):
         # head reads the first line and leaves while the program still writes.

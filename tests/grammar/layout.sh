@@ -53,7 +53,7 @@ tables "$tmp/bare.y" bare && cmp "$tmp/original.tables" "$tmp/bare.tables" || { 
 
 step "every rule reduced, counted against the other layout"
 python3 "$here/every_rule.py" --counter "$counter" --grammar "$tmp/src/parser.y" \
-  "$root/tests/cases" "$root/tests/errors" "$here" "$root/examples" || fail=1
+  "$root/tests/cases" "$root/tests/errors" "$root/tests/driver/cases" "$here" "$root/examples" || fail=1
 
 step "the engines build and read from the other layout"
 "$root/bench/engines.sh" --source "$tmp/src" --bytes 64K --repeat 1 --bin "$translator" \

@@ -36,6 +36,9 @@ MIB = 1 << 20
 
 REPORT = re.compile(rb"\A\nERROR:'(parse error|parser stack overflow)' in your Source Code!!!!\n"
                     rb"String:\((.*)\) Line:(\d+) Column:(\d+)\n\Z", re.S)
+# The line on the error stream that goes with the report.
+REJECTED = re.compile(rb"\A<stdin>:(\d+):(\d+): error: (unexpected .*|nesting too deep \(more than "
+                      rb"10000 parser stack entries\)) \(--explain tells more\)\n\Z", re.S)
 
 
 def scaled(n):
@@ -168,20 +171,27 @@ class Hostile(unittest.TestCase):
         self.assertNotIn(b"ERROR:", r.out[:4096], r)
 
     def assertReport(self, r, message=b"parse error"):
-        """Status 1, the error report alone on standard output, nothing on
-        the error stream; returns (token, line, column)."""
+        """Status 1, the error report alone on standard output, one line on
+        the error stream, on the token's line; returns (token, line, column)."""
         self.assertEqual(r.status, 1, r)
-        self.assertEqual(r.err, b"", r)
         m = REPORT.match(r.out)
         self.assertIsNotNone(m, r)
         self.assertEqual(m.group(1), message, r)
+        line = REJECTED.match(r.err)
+        self.assertIsNotNone(line, r)
+        self.assertEqual(line.group(3).startswith(b"nesting"), message == b"parser stack overflow", r)
+        if m.group(2):
+            self.assertEqual(line.group(1), m.group(3), r)
         return m.group(2), int(m.group(3)), int(m.group(4))
 
-    def assertOneLineOnStderr(self, r):
+    def assertOneLineOnStderr(self, r, rejected=False):
         """A failure of the environment: status 1, one line on the error
-        stream after the echo of the arguments, no death by a signal."""
+        stream after the echo of the arguments (and the line of a rejected
+        input), no death by a signal."""
         self.assertEqual(r.status, 1, r)
         lines = [x for x in r.err.split(b"\n") if not re.match(rb"\(\d+\): ", x)]
+        if rejected:
+            self.assertIsNotNone(REJECTED.match(lines.pop(0) + b"\n"), r)
         self.assertEqual(len(lines), 2, r)
         self.assertTrue(lines[0] and not lines[1], r)
 
@@ -368,14 +378,15 @@ class Streams(Hostile):
     def test_standard_output_full(self):
         fd = os.open("/dev/full", os.O_WRONLY)
         try:
-            for data, args in ((DESIGN, ()), (b"", ()), (b"", ("--help",)),
-                               (DESIGN * scaled(2000), ())):
+            for data, args in ((DESIGN, ()), (b"", ("--help",)), (DESIGN * scaled(2000), ())):
                 self.assertOneLineOnStderr(translate(data, args, stdout=fd))
+            self.assertOneLineOnStderr(translate(b"", stdout=fd), rejected=True)
         finally:
             os.close(fd)
 
     def test_standard_output_a_closed_pipe(self):
-        # The reader has gone: status 1, quietly, as in any pipeline.
+        # The reader has gone: status 1, quietly, as in any pipeline (a
+        # rejection still has its line).
         for data in (DESIGN, b";", DESIGN * scaled(2000)):
             read_end, write_end = os.pipe()
             os.close(read_end)
@@ -383,7 +394,11 @@ class Streams(Hostile):
                 r = translate(data, stdout=write_end)
             finally:
                 os.close(write_end)
-            self.assertEqual((r.status, r.err), (1, b""), r)
+            self.assertEqual(r.status, 1, r)
+            if data == b";":
+                self.assertIsNotNone(REJECTED.match(r.err), r)
+            else:
+                self.assertEqual(r.err, b"", r)
 
 
 class Large(Hostile):

@@ -4,6 +4,9 @@
 #   .\" vhdl87c input       the next .EX ... .EE block is a whole input
 #   .\" vhdl87c output      the next block is its standard output, without
 #                           the lines of blanks that open and close it
+#                           (exit status 0)
+#   .\" vhdl87c rejected    the same for an input that is rejected (status 1)
+#   .\" vhdl87c stderr      the next block is its standard error
 # Also checks that .TH names this version and a date.
 set -u
 bin=$1 page=$2 version=$3
@@ -25,21 +28,24 @@ while IFS= read -r text; do
   n=$((n + 1))
   case $text in
     '.\" vhdl87c input') want=input start=$n; continue ;;
-    '.\" vhdl87c output') want=output start=$n; continue ;;
+    '.\" vhdl87c output') want=output start=$n expected=0; continue ;;
+    '.\" vhdl87c rejected') want=output start=$n expected=1; continue ;;
+    '.\" vhdl87c stderr') want=stderr start=$n; continue ;;
   esac
   if [ -n "$want" ] && [ "$text" = .EX ]; then block=$tmp/$want; : > "$block"; continue; fi
   if [ -n "$block" ]; then
     if [ "$text" = .EE ]; then
       unroff < "$block" > "$block.txt"
-      if [ "$want" = output ]; then
+      if [ "$want" != input ]; then
         checked=$((checked + 1))
-        "$bin" < "$tmp/input.txt" > "$tmp/out" 2> /dev/null
+        "$bin" < "$tmp/input.txt" > "$tmp/run.output" 2> "$tmp/run.stderr"
         status=$?
-        [ $status = 0 ] || fail "$start" "the input before it ends with status $status"
-        trim < "$tmp/out" > "$tmp/out.trimmed"
-        if ! cmp -s "$block.txt" "$tmp/out.trimmed"; then
-          fail "$start" "the block is not the program's output:"
-          diff -u "$block.txt" "$tmp/out.trimmed" | cat -A | head -30
+        [ "$want" = stderr ] || [ $status = "$expected" ] ||
+          fail "$start" "the input before it ends with status $status, not $expected"
+        trim < "$tmp/run.$want" > "$tmp/got"
+        if ! cmp -s "$block.txt" "$tmp/got"; then
+          fail "$start" "the block is not the program's $want:"
+          diff -u "$block.txt" "$tmp/got" | cat -A | head -30
         fi
       fi
       want="" block=""

@@ -6,6 +6,8 @@
 #   ```c output=NAME         the block is exactly the standard output of
 #   ```text output=NAME status=N   vhdl87c < NAME (exit status N, default 0)
 #   ```c output=NAME args=OPTION   vhdl87c OPTION < NAME
+#   ```text stderr=NAME [args=OPTION]   the block is exactly the standard
+#                            error of vhdl87c [OPTION] < NAME
 #
 # Rows "| `VHDL` | `C` |" between <!-- constructs --> and <!-- /constructs -->:
 # the VHDL is translated alone, else inside a process's statements, a
@@ -26,11 +28,12 @@ input_of() {  # the file a name refers to: a block of the README, else the check
 }
 
 check_block() {  # line attributes content-file
-  local line=$1 attrs=$2 body=$3 name="" output="" status=0 a args=()
+  local line=$1 attrs=$2 body=$3 name="" output="" stream=out status=0 a args=()
   for a in $attrs; do
     case $a in
       file=*) name=${a#file=} ;;
       output=*) output=${a#output=} ;;
+      stderr=*) output=${a#stderr=} stream=err ;;
       status=*) status=${a#status=} ;;
       args=*) args+=("${a#args=}") ;;
     esac
@@ -47,12 +50,13 @@ check_block() {  # line attributes content-file
     checked=$((checked + 1))
     local input; input=$(input_of "$output")
     [ -f "$input" ] || { fail "$line" "no input $output"; return; }
-    "$bin" ${args[@]+"${args[@]}"} < "$input" > "$tmp/out" 2> /dev/null
+    "$bin" ${args[@]+"${args[@]}"} < "$input" > "$tmp/out" 2> "$tmp/err"
     local got=$?
-    [ "$got" = "$status" ] || fail "$line" "vhdl87c ${args[*]} < $output exits with $got, not $status"
-    if ! cmp -s "$body" "$tmp/out"; then
-      fail "$line" "block is not the output of vhdl87c < $output:"
-      diff -u "$body" "$tmp/out" | cat -A | head -30
+    [ $stream = err ] || [ "$got" = "$status" ] ||
+      fail "$line" "vhdl87c ${args[*]} < $output exits with $got, not $status"
+    if ! cmp -s "$body" "$tmp/$stream"; then
+      fail "$line" "block is not the std$stream of vhdl87c < $output:"
+      diff -u "$body" "$tmp/$stream" | cat -A | head -30
     fi
   fi
 }

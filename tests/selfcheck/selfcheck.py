@@ -13,11 +13,12 @@ CHECK is one of
              status, since the scanner folds case as it reads;
   stray      a valid file followed by a stray ";" fails at that token: exit
              status 1, the error report naming String:(;) with the line and
-             column of the ";", and nothing of the translation.
+             column of the ";", and nothing of the translation; on the error
+             stream, the one line that names the ";" at the same place.
 
-The inputs are the golden-test inputs (tests/cases, tests/errors), generated
-files, and, when the real-world corpus lies beside the checkout, an even
-sample of it.  SELFCHECK_SCALE (default 1) scales the number of generated
+The inputs are the golden-test inputs (tests/cases, tests/errors,
+tests/driver/cases), generated files, and, when the real-world corpus lies
+beside the checkout, an even sample of it.  SELFCHECK_SCALE (default 1) scales the number of generated
 files and of corpus files; the sanitizer build uses a smaller one.
 """
 
@@ -54,7 +55,7 @@ def case_args(path):
 
 def golden_inputs(source):
     found = []
-    for group in ("cases", "errors"):
+    for group in ("cases", "errors", "driver/cases"):
         for folder, _, names in os.walk(os.path.join(source, "tests", group)):
             found += [os.path.join(folder, n) for n in names if n.endswith(".vhd")]
     return sorted(found)
@@ -163,8 +164,9 @@ def check_stray(opts, inputs):
         line, column = stray_position(data, tail)
         expected = (b"\nERROR:'parse error' in your Source Code!!!!\n"
                     b"String:(;) Line:%d Column:%d\n" % (line, column))
+        line_on_stderr = b"<stdin>:%d:%d: error: unexpected ';' (--explain tells more)\n" % (line, column)
         got = run(opts.bin, data + tail)
-        if got != (1, expected, b""):
+        if got != (1, expected, line_on_stderr):
             fail(path, "with a stray ';' at line %d column %d: status %d, stdout %r, stderr %r"
                  % (line, column, got[0], got[1][:300], got[2][:200]))
         checked += 1

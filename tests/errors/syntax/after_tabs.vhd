@@ -1,0 +1,3 @@
+entity e is
+	port (a : in bit);
+			end	e		x;
