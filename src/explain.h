@@ -73,6 +73,19 @@ inline void Explain_Before_Read(const short* stack, long depth) {
 inline void Explain_After_Read(int token) { *explain_next++ = static_cast<unsigned short>(token); }
 void Explain_Hand_Place(Token_Place place);
 
+// The explained parser's location: from a construct's first token's first
+// column to its last token's end.
+struct Source_Span {
+    long long first_line;
+    long long first_column;
+    long long last_line;
+    long long last_column;
+};
+// A plain struct, so that the explained parser grows its stacks by copying.
+#define EXPLAINED_LTYPE_IS_TRIVIAL 1
+// The span of the token just read (code `token`).
+Source_Span Explain_Token_Span(int token);
+
 // The parser's error: the fixed report on standard output, then the
 // explanation.  `stack` holds the states up to `depth`; `lookahead` is the
 // token code read last.
