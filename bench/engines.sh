@@ -55,7 +55,7 @@ bison -Wnone -d -o "$tmp/parser.cc" "$source/parser.y"
 python3 "$here/engines/bare_grammar.py" "$source/parser.y" > "$tmp/bare.y"
 bison -Wnone -o "$tmp/bare.cc" "$tmp/bare.y"
 # The explained parser, which the run picks with --explain.
-bison -Wnone -Dapi.prefix={explained_} -d -o "$tmp/parser_explained.cc" "$source/parser.y"
+bison -Wnone -Dapi.prefix={explained_} --locations -Dapi.location.type={Source_Span} -d -o "$tmp/parser_explained.cc" "$source/parser.y"
 # Every source of the translator but its driver, whatever the files are
 # called, compiled once; each program takes the parser it needs.
 common=()

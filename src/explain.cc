@@ -14,6 +14,7 @@
 #include "explain_expected.h"
 #include "explain_notes.h"
 #include "explain_source.h"
+#include "explain_warnings.h"
 #include "parser.hh"
 #include "scanner.h"
 
@@ -37,16 +38,6 @@ Token_Place handed_place;
 long long skipped_count = 0;
 
 const Parse_Tables* T = nullptr;  // the explained parser's, for the run
-
-// Prints "<stdin>:LINE:COL: KIND: MESSAGE" and the source line with a caret
-// under the place.
-void Report(const Token_Place& place, bool at_end, const char* kind, const std::string& message) {
-    fprintf(stderr, "%s:%lld:%lld: %s: %s\n", kSourceName, place.line, place.first_column, kind,
-            message.c_str());
-    Line_Part part;
-    if (Source_Line(place.line, place.first_column - 1, at_end, part))
-        Print_Source(part, place.first_column - 1, place.end_column - 1);
-}
 
 // The place of the lookahead: as handed over, as scanned, or the end of the
 // input (the end of the last line when the input ends with a line end).
@@ -94,6 +85,12 @@ void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
 // A place handed over by a token filter for the lookahead; forgotten at
 // every read.
 bool explain_place_handed = false;
+
+Source_Span Explain_Token_Span(int token) {
+    bool at_end;
+    Token_Place place = Lookahead_Place(token, at_end);
+    return Source_Span{place.line, place.first_column, place.line, place.end_column};
+}
 
 void Explain_Hand_Place(Token_Place place) {
     handed_place = place;
@@ -146,6 +143,7 @@ void Explain_Start(const Parse_Tables* tables) {
     Expected_Start(tables);
     Mirror_Start();
     skipped_count = 0;
+    Warnings_Start();
     explain_place_handed = false;
     explain_codes = explain_next = explain_end = nullptr;
 }
@@ -154,6 +152,7 @@ void Explain_Finish() {
     if (skipped_count > shown_warnings)
         fprintf(stderr, "%s: warning: %lld more characters skipped\n", kSourceName,
                 skipped_count - shown_warnings);
+    Warnings_Finish();
     std::vector<short>().swap(checkpoint);
     std::vector<unsigned short>().swap(codes);
     explain_codes = explain_next = explain_end = nullptr;

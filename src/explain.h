@@ -52,6 +52,9 @@ inline void Explain_Before_Read(const short* stack, long depth) {
 inline void Explain_After_Read(int token) { *explain_next++ = static_cast<unsigned short>(token); }
 void Explain_Hand_Place(Token_Place place);
 
+// The span of the token just read (code `token`).
+Source_Span Explain_Token_Span(int token);
+
 // The parser's error: the fixed report on standard output, then the
 // explanation.  `stack` holds the states up to `depth`; `lookahead` is the
 // token code read last.

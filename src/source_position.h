@@ -18,5 +18,16 @@ struct Token_Place {
     long long end_column;
 };
 
+// The explained parser's location (its header needs it): from a
+// construct's first token's first column to its last token's end.
+struct Source_Span {
+    long long first_line;
+    long long first_column;
+    long long last_line;
+    long long last_column;
+};
+// A plain struct, so that the explained parser grows its stacks by copying.
+#define EXPLAINED_LTYPE_IS_TRIVIAL 1
+
 // The name the reports on standard error give the input.
 inline constexpr const char* kSourceName = "<stdin>";

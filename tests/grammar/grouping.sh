@@ -16,7 +16,7 @@ cp -R "$src"/. "$tmp"/
 
 cd "$tmp"
 "$bison" -Wnone --defines=parser.hh -o parser.cc parser.y || exit 1
-"$bison" -Wnone -Dapi.prefix={explained_} --defines=parser_explained.hh -o parser_explained.cc parser.y || exit 1
+"$bison" -Wnone -Dapi.prefix={explained_} --locations -Dapi.location.type={Source_Span} --defines=parser_explained.hh -o parser_explained.cc parser.y || exit 1
 "$flex" -o scanner.cc scanner.l || exit 1
 
 # `relation : relation t_X relation` and `relation : t_Plus|t_Minus primary`:
