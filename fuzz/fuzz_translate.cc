@@ -29,6 +29,7 @@
 
 #include "context.h"
 #include "fragment.h"
+#include "options.h"
 #include "run.h"
 
 namespace {
@@ -139,6 +140,9 @@ void Check(int result, const std::string& output) {
 }
 
 }  // namespace
+
+// The entry point libFuzzer (or replay_main.cc) calls.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Catch_Output();

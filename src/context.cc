@@ -7,9 +7,9 @@
 #include "compose.h"
 #include "fragment.h"
 #include "literals.h"
+#include "options.h"
 #include "type_names.h"
 
-int DEBUG = 0;
 Fragment* temp_function_definations = nullptr;
 Fragment* temp_process_definations = nullptr;
 Fragment* temp_process_headers = nullptr;

@@ -11,10 +11,6 @@
 
 struct Fragment;
 
-// Set by -DEBUG: prints the hexadecimal letters met by Convert_String_To_Int
-// and the type-declaration traces.
-extern int DEBUG;
-
 // ---- The variables ---------------------------------------------------------
 
 // Written by every interface element (one declaration line appended);

@@ -20,14 +20,12 @@
 
 using namespace explanation;
 
-bool explaining = false;
 unsigned short* explain_codes = nullptr;
 unsigned short* explain_next = nullptr;
 unsigned short* explain_end = nullptr;
 
 namespace {
 
-const char* const source_name = "<stdin>";
 const int shown_warnings = 20;
 
 // ---- What the parse leaves behind -----------------------------------------
@@ -65,7 +63,7 @@ Token_Place Lookahead_Place(int lookahead, bool& at_end) {
 
 void Explain_Input(const char* fresh, size_t n, size_t kept) { Mirror_Input(fresh, n, kept); }
 
-void Explain_Skipped(unsigned char c, long long line, long long column) {
+void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
     if (c == '\r' || c == '\f') return;
     // The scanner reads a NUL as \x01; the mirror still has the byte as read.
     if (c == 1) c = Byte_Read_Before(Scanner_Offset(), c);
@@ -79,7 +77,7 @@ void Explain_Skipped(unsigned char c, long long line, long long column) {
         snprintf(what, sizeof what, "control character 0x%02x skipped", c);
     else
         snprintf(what, sizeof what, "'%c' skipped: no token starts with it", c);
-    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", source_name, line, column, what);
+    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", kSourceName, at_line, at_column, what);
 }
 
 // ---- Parser side ------------------------------------------------------------------
@@ -152,7 +150,7 @@ void Explain_Start(const Parse_Tables* tables) {
 
 void Explain_Finish() {
     if (skipped_count > shown_warnings)
-        fprintf(stderr, "%s: warning: %lld more characters skipped\n", source_name,
+        fprintf(stderr, "%s: warning: %lld more characters skipped\n", kSourceName,
                 skipped_count - shown_warnings);
     Warnings_Finish();
     std::vector<short>().swap(checkpoint);

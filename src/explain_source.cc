@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "diagnostics.h"
 #include "scanner.h"
 
 namespace explanation {

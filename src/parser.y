@@ -13,14 +13,16 @@
 
 %code requires {
 #include "fragment.h"
-#include "explain.h"
-#include "explain_warnings.h"
+#include "source_position.h"
 }
 
 %code {
 #include "compose.h"
 #include "context.h"
 #include "diagnostics.h"
+#include "explain.h"
+#include "explain_warnings.h"
+#include "memory_error.h"
 #include "literals.h"
 #include "scanner.h"
 #include "type_names.h"

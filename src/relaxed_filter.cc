@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "diagnostics.h"
 #include "explain.h"
 #include "fragment.h"
+#include "options.h"
 #include "parser.hh"
 #include "scanner.h"
 

@@ -47,7 +47,9 @@ struct Token_Place;
 // The parser's token source: yylex by default, the filter when relaxed.
 extern int (*Next_Token)();
 
-// Switches relaxed reading on or off for the translations that follow.
+// Sets the parser's token source: the filter when `on`, else yylex.  Each
+// translation starts with Use_Relaxed_Reading(relaxed_reading), the run
+// option (options.h); a test may call it to drive the filter alone.
 void Use_Relaxed_Reading(bool on);
 
 // Forgets any token read ahead, releasing its fragment; called at the start

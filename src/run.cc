@@ -1,13 +1,18 @@
 #include "run.h"
 
 #include "context.h"
-#include "diagnostics.h"
 #include "explain.h"
 #include "fragment.h"
 #include "literals.h"
+#include "options.h"
 #include "parser.hh"
 #include "relaxed_filter.h"
 #include "scanner.h"
+
+// The explained parser (parser_explained.cc, the grammar with the prefix
+// explained_).  Its generated header declares the same token codes as
+// parser.hh, so the two cannot be included together.
+int explained_parse();
 
 int Run_Translation(FILE* input) {
     line_number = 1;
@@ -16,6 +21,7 @@ int Run_Translation(FILE* input) {
     Start_Context();
     Explain_Start(&explained_tables);
     Reset_Scanner(input);
+    Use_Relaxed_Reading(relaxed_reading);
     Reset_Relaxed_Filter();
     int result = explaining ? explained_parse() : yyparse();
     Explain_Finish();

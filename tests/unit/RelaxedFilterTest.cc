@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics.h"
 #include "fragment.h"
 #include "literals.h"
 #include "parser.hh"
