@@ -6,6 +6,9 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= 2
+# WERROR=ON makes the compiler's warnings errors (CI asks for it; a user's
+# build never stops at a warning a newer compiler adds).
+WERROR ?= OFF
 
 .PHONY: all deps test-deps build example test-quick check clean
 
@@ -28,16 +31,16 @@ example: build
 	./$(BUILD)/vhdl87c < examples/counter.vhd
 
 test-quick: test-deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DVHDL87C_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest -j $(JOBS) -L quick
 
 # Both suites run, the plain one even when the sanitizer one failed; the
 # last lines are both summaries and the total.
 check: test-deps
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVHDL87C_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVHDL87C_SANITIZE=ON -DBUILD_TESTING=ON -DVHDL87C_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DVHDL87C_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	@scripts/check_suites.sh $(JOBS) $(SANITIZE_BUILD) $(BUILD)
 

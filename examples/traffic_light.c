@@ -1,6 +1,6 @@
      typedef enum {s_red, s_green, s_yellow} state_type;
 state_type state,next_state  ;
-state_type timer  ;
+int timer  ;
 int green_time = 10;
 
  regs (clk,reset, car, red,yellow,green) ()

@@ -33,9 +33,8 @@
 #include <string>
 
 #include "context.h"
-#include "explain.h"
 #include "fragment.h"
-#include "relaxed.h"
+#include "options.h"
 #include "run.h"
 
 namespace {
@@ -161,19 +160,26 @@ void Check(int result, const std::string& output) {
 
 }  // namespace
 
+// The entry point libFuzzer (or replay_main.cc) calls.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace {
+
 // The options the last byte chooses, for the runs of one input.
 struct Options {
     explicit Options(const uint8_t* data, size_t size) {
         unsigned choice = size > 0 ? data[size - 1] : 0;
-        Use_Relaxed_Reading(choice & 1);
+        relaxed_reading = choice & 1;
         explaining = choice & 2;
     }
     ~Options() {
-        Use_Relaxed_Reading(false);
+        relaxed_reading = false;
         explaining = false;
         DEBUG = 0;
     }
 };
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Catch_Output();

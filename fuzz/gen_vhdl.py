@@ -33,24 +33,16 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
 import grammar_rules  # noqa: E402
+import token_list  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_GRAMMAR = os.path.join(HERE, "..", "src", "parser.y")
 
-RESERVED = set("""abs access after alias all and architecture array assert attribute
-begin block body buffer bus case component configuration constant disconnect downto
-else elsif end entity exit file for function generate generic guarded if in inout is
-label library linkage loop map mod nand new next nor not null of on open or others out
-package port procedure process range record register rem report return select severity
-signal subtype then to transport type units until use variable wait when while with
-xor""".split())
-
-OPERATORS = {
-    "t_EQSym": "=", "t_NESym": "/=", "t_LTSym": "<", "t_LESym": "<=", "t_GTSym": ">",
-    "t_GESym": ">=", "t_Plus": "+", "t_Minus": "-", "t_Ampersand": "&", "t_Star": "*",
-    "t_Slash": "/", "t_MOD": "mod", "t_REM": "rem", "t_DoubleStar": "**", "t_ABS": "abs",
-    "t_NOT": "not", "t_Apostrophe": "'", "t_VarAsgn": ":=", "t_Arrow": "=>", "t_Box": "<>",
-}
+# The reserved words and the spellings of the fixed tokens come from the
+# token list (src/tokens.def); a bar is drawn as "|" or "!" below.
+TOKENS = token_list.read()
+RESERVED = set(token_list.reserved_words(TOKENS))
+SPELLINGS = {token: text for token, text in token_list.spellings(TOKENS).items() if token != "t_Bar"}
 
 # Names with a meaning of their own to the translator (type-name mapping,
 # boolean literals) come up often; the rest are made up.
@@ -138,8 +130,8 @@ class Generator:
         r = self.rng
         if symbol.startswith("'"):
             return symbol[1]
-        if symbol in OPERATORS:
-            return OPERATORS[symbol]
+        if symbol in SPELLINGS:
+            return SPELLINGS[symbol]
         if symbol == "t_Bar":
             return r.choice("|||!")
         if symbol == "t_Identifier":
@@ -154,10 +146,6 @@ class Generator:
             return r.choice(STRING_LITERALS)
         if symbol == "t_BitStringLit":
             return r.choice(BIT_STRING_LITERALS)
-        if symbol.startswith("t_"):
-            word = symbol[2:].lower()
-            if word in RESERVED:
-                return word
         raise SystemExit("gen_vhdl: no text for terminal " + symbol)
 
     def emit(self, text):

@@ -112,7 +112,7 @@ while [ "$left" -gt 0 ]; do
   echo "fuzz: round $round, $kind inputs, $length s"
   status=0
   # shellcheck disable=SC2086
-  "$fuzzer" -max_total_time="$length" -dict="$root/fuzz/vhdl.dict" "${options[@]}" \
+  "$fuzzer" -max_total_time="$length" -dict="$build/tests/fuzz/vhdl.dict" "${options[@]}" \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/" ${FUZZ_ARGS:-} \
     "${dirs[@]}" ${FUZZ_SEEDS:-} > /dev/null 2> "$work/fuzz-round.log" || status=$?
   cat "$work/fuzz-round.log" >> "$work/fuzz.log"

@@ -1,13 +1,10 @@
-// The block allocator's chunks and free lists, and the static storage of
-// the constant fragments (see blocks.h).
+// The block allocator's chunks and free lists (see blocks.h).
 #include "blocks.h"
 
 #include <sys/mman.h>
 
 #include <cstdint>
-#include <cstring>
-
-#include "fragment_layout.h"
+#include <cstdlib>
 
 #ifndef VHDL87C_PLAIN_HEAP
 namespace block_lists {
@@ -112,41 +109,3 @@ void Release_Blocks() {
 #else
 void Release_Blocks() {}
 #endif
-
-namespace {
-
-// Constants live in static storage: the empty text, and one slot per key
-// for short texts.
-struct Constant_Slot {
-    Fragment fragment;
-    char text[16];
-};
-Constant_Slot constants[512];
-char empty_text[1];
-// A constant fragment: flat, in static storage.
-Fragment Constant_Fragment(char* text, size_t length) {
-    Fragment f{};
-    f.text = text;
-    f.length = f.total = length;
-    f.capacity = length + 1;
-    f.block_class = kConstant;
-    return f;
-}
-
-Fragment empty_fragment = Constant_Fragment(empty_text, 0);
-
-}  // namespace
-
-Fragment* Empty() { return &empty_fragment; }
-
-Fragment* Constant(int key, const char* text, size_t length) {
-    if (key < 0 || key >= 512 || length >= sizeof constants[0].text) return Make_String_Len(text, length);
-    Constant_Slot& slot = constants[key];
-    Fragment& f = slot.fragment;
-    if (!f.text) {
-        memcpy(slot.text, text, length);
-        slot.text[length] = '\0';
-        f = Constant_Fragment(slot.text, length);
-    }
-    return &f;
-}

@@ -5,20 +5,20 @@
 // of 256 KiB by size class (64 to 512 bytes) and recycled through one free
 // list per class, since fragments are made and released once per token and
 // per reduction; larger blocks come from the C heap.  Past the first few
-// chunks, chunks are cut from regions mapped in huge pages (blocks.cc).  Constant fragments
-// (the empty text, reserved words, delimiters) live in static storage of
-// this file and are never given back.  Both calls are inline: their usual
-// path is a few instructions.  Sanitizer builds take every block from the C
-// heap, so that every use after release is still caught.
+// chunks, chunks are cut from regions mapped in huge pages (blocks.cc).
+// Both calls are inline: their usual path is a few instructions.  The
+// allocator knows nothing of what its blocks hold.  Sanitizer builds take
+// every block from the C heap, so that every use after release is still
+// caught.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
-// Block classes besides the recycled size classes 0 to 6.
-const int32_t kHeapBlock = -1;  // a block of the C heap, freed when given back
-const int32_t kConstant = -2;   // static storage, never given back
+// The block class besides the recycled size classes 0 to 6: a block of the
+// C heap, freed when given back.
+const int32_t kHeapBlock = -1;
 
 #if defined(__SANITIZE_ADDRESS__)
 #define VHDL87C_PLAIN_HEAP 1
@@ -72,7 +72,7 @@ inline void* Take_Block(size_t& bytes, int32_t& block_class) {
     return block;
 }
 
-// Takes back a block of class `block_class` (never kConstant).
+// Takes back a block of class `block_class`.
 inline void Give_Block(void* block, int32_t block_class) {
     using namespace block_lists;
     if (block_class == kHeapBlock) {

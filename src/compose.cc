@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "fragment_layout.h"
+#include "memory_error.h"
 
 namespace {
 
@@ -23,15 +24,6 @@ bool Is_Borrowed(const Fragment* f) {
     return false;
 }
 
-// A flat fragment holding `text`; unlike Make_String_Len it leaves the
-// scratch buffer alone.
-Fragment* Flat_Copy(const char* text, size_t length) {
-    Fragment* f = New_Fragment(length + 1);
-    Put(f->text, text, length);
-    f->text[length] = '\0';
-    f->length = f->total = length;
-    return f;
-}
 
 // A result too large to be kept composed: its text is written, and its
 // large arguments are kept as pieces.  A format that starts with a large
@@ -176,12 +168,12 @@ Fragment* Compose_Argument(Borrowed borrowed) {
         return const_cast<Fragment*>(f);
     }
     if (Is_Constant(f)) return const_cast<Fragment*>(f);
-    if (!f->composed) return Flat_Copy(f->text, f->length);
+    if (!f->composed) return New_Flat(f->text, f->length);
     char text[kLargeText + 1];
-    return Flat_Copy(text, Join_Composed(f, text));
+    return New_Flat(text, Join_Composed(f, text));
 }
 
-Fragment* Compose_Argument(const char* chars) { return Flat_Copy(chars, strlen(chars)); }
+Fragment* Compose_Argument(const char* chars) { return New_Flat(chars, strlen(chars)); }
 
 // As "%d" writes it.
 Fragment* Compose_Argument(int number) {
@@ -194,5 +186,5 @@ Fragment* Compose_Argument(int number) {
         magnitude /= 10;
     } while (magnitude);
     if (number < 0) *--at = '-';
-    return Flat_Copy(at, static_cast<size_t>(end - at));
+    return New_Flat(at, static_cast<size_t>(end - at));
 }

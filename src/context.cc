@@ -7,9 +7,9 @@
 #include "compose.h"
 #include "fragment.h"
 #include "literals.h"
+#include "options.h"
 #include "type_names.h"
 
-int DEBUG = 0;
 Fragment* temp_function_definations = nullptr;
 Fragment* temp_process_definations = nullptr;
 Fragment* temp_process_headers = nullptr;
@@ -21,6 +21,23 @@ int number_of_bits = 0;
 Fragment* for_from_string = nullptr;
 Fragment* for_to_string = nullptr;
 Fragment* for_direction_string = nullptr;
+
+namespace {
+
+// The noted type mark and suffix of the last constrained or resolved
+// subtype, and the recorded ones it replaced while a range may still give
+// them back.
+Fragment* noted_type_name = nullptr;
+Fragment* noted_type_array = nullptr;
+Fragment* replaced_type_name = nullptr;
+Fragment* replaced_type_array = nullptr;
+
+void Forget_Replaced_Type() {
+    Set(replaced_type_name, nullptr);
+    Set(replaced_type_array, nullptr);
+}
+
+}  // namespace
 
 void Start_Context() {
     Set(temp_type_name, Empty());
@@ -41,6 +58,9 @@ void Release_Context() {
                               &temp_process_headers, &type_of_type_array, &for_from_string,
                               &for_to_string, &for_direction_string};
     for (Fragment** variable : variables) Set(*variable, nullptr);
+    Set(noted_type_name, nullptr);
+    Set(noted_type_array, nullptr);
+    Forget_Replaced_Type();
 }
 
 // ---- Design units and declarations ----------------------------------------
@@ -76,8 +96,31 @@ Fragment* Mark_Of(Fragment* identifier) {
 const char* Declared_Type() { return Return_Type(Text(temp_type_name)); }
 
 void Record_Subtype(const Fragment* mark, const Fragment* suffix) {
+    if (replaced_type_name) Forget_Replaced_Type();
     Set(temp_type_name, Copy(mark));
     Set(type_of_type_array, Copy(suffix));
+}
+
+void Note_Subtype(const Fragment* mark, const Fragment* suffix) {
+    Set(noted_type_name, Copy(mark));
+    Set(noted_type_array, suffix ? Copy(suffix) : Empty());
+}
+
+void Record_Noted_Subtype() {
+    if (!noted_type_name) return;
+    Forget_Replaced_Type();
+    replaced_type_name = temp_type_name;
+    replaced_type_array = type_of_type_array;
+    temp_type_name = noted_type_name;
+    type_of_type_array = noted_type_array;
+    noted_type_name = noted_type_array = nullptr;
+}
+
+void Keep_Type_Before_Range() {
+    if (!replaced_type_name) return;
+    Set(temp_type_name, replaced_type_name);
+    Set(type_of_type_array, replaced_type_array);
+    replaced_type_name = replaced_type_array = nullptr;
 }
 
 void Record_Type_Kind(Type_Kind kind) { type_of_type = kind; }

@@ -11,10 +11,6 @@
 
 struct Fragment;
 
-// Set by -DEBUG: prints the hexadecimal letters met by Convert_String_To_Int
-// and the type-declaration traces.
-extern int DEBUG;
-
 // ---- The variables ---------------------------------------------------------
 
 // Written by every interface element (one declaration line appended);
@@ -90,6 +86,13 @@ Fragment* Mark_Of(Fragment* identifier);
 const char* Declared_Type();
 // Records the type mark and suffix of a plain subtype indication (copies).
 void Record_Subtype(const Fragment* mark, const Fragment* suffix);
+// A subtype written with a range constraint or a resolution function notes
+// its type mark and suffix (copies; no suffix: empty); the enclosing subtype
+// indication records them, and a range written as that subtype (a loop
+// range, an index constraint) then gives back the type mark recorded before.
+void Note_Subtype(const Fragment* mark, const Fragment* suffix);
+void Record_Noted_Subtype();
+void Keep_Type_Before_Range();
 // Records the kind of the type definition just read.
 void Record_Type_Kind(Type_Kind kind);
 // A type declaration in one of three formats, chosen by the kind of the

@@ -6,17 +6,13 @@
 
 #include "explain.h"
 #include "explain_expected.h"
+#include "options.h"
 #include "scanner.h"
-
-long long line_number = 1;
-long long column = 0;
 
 // The plain parser's lookahead, bison's global.
 extern int yychar;
 
 namespace {
-
-const char* const source_name = "<stdin>";
 
 // Where the lookahead `token` stands: the end of the input, or the token
 // the scanner returned last.
@@ -36,7 +32,7 @@ void Keep_Rejection(const char* message, int token) {
         what = "nesting too deep (more than " + std::to_string(explained_tables.max_depth) +
                " parser stack entries)";
     Token_Place place = Lookahead_Place(token);
-    snprintf(rejection, sizeof rejection, "%s:%lld:%lld: error: %s (--explain tells more)\n", source_name,
+    snprintf(rejection, sizeof rejection, "%s:%lld:%lld: error: %s (--explain tells more)\n", kSourceName,
              place.line, place.first_column, what.c_str());
 }
 
@@ -57,8 +53,4 @@ void Report_Syntax_Error(const char* message, int token) {
 void Tell_Rejection() {
     fputs(rejection, stderr);
     rejection[0] = '\0';
-}
-
-void Tell_Memory_Error() {
-    fprintf(stderr, "%s:%lld:%lld: error: out of memory\n", source_name, line_number, column + 1);
 }

@@ -1,13 +1,6 @@
-// Source position, the one syntax error report and the lines on standard
-// error that tell a person the input was rejected.
+// The one syntax error report on standard output, and the line on standard
+// error that tells a person the input was rejected.
 #pragma once
-
-// The line being scanned, from 1.  Wider than int: inputs of more than
-// 2^31 lines or columns are counted right.
-extern long long line_number;
-// The column just after the last match: characters since the last line end,
-// tabs advancing to the next multiple of 8.
-extern long long column;
 
 // Reports a parser message with the current token and position on standard
 // output.  The parser's "syntax error" is reported as "parse error" and its
@@ -24,7 +17,3 @@ void Report_Syntax_Error(const char* message, int token);
 // program calls it after a rejected run; a process that runs translations
 // of its own (a test, the fuzzer) keeps its error stream quiet.
 void Tell_Rejection();
-
-// The memory error's line on standard error: where the reading stopped
-// ("<stdin>:LINE:COLUMN: error: out of memory").
-void Tell_Memory_Error();

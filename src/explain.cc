@@ -14,19 +14,18 @@
 #include "explain_expected.h"
 #include "explain_notes.h"
 #include "explain_source.h"
+#include "explain_warnings.h"
 #include "parser.hh"
 #include "scanner.h"
 
 using namespace explanation;
 
-bool explaining = false;
 unsigned short* explain_codes = nullptr;
 unsigned short* explain_next = nullptr;
 unsigned short* explain_end = nullptr;
 
 namespace {
 
-const char* const source_name = "<stdin>";
 const int shown_warnings = 20;
 
 // ---- What the parse leaves behind -----------------------------------------
@@ -38,16 +37,6 @@ std::vector<unsigned short> codes;
 long long skipped_count = 0;
 
 const Parse_Tables* T = nullptr;  // the explained parser's, for the run
-
-// Prints "<stdin>:LINE:COL: KIND: MESSAGE" and the source line with a caret
-// under the place.
-void Report(const Token_Place& place, bool at_end, const char* kind, const std::string& message) {
-    fprintf(stderr, "%s:%lld:%lld: %s: %s\n", source_name, place.line, place.first_column, kind,
-            message.c_str());
-    Line_Part part;
-    if (Source_Line(place.line, place.first_column - 1, at_end, part))
-        Print_Source(part, place.first_column - 1, place.end_column - 1);
-}
 
 // The place of the lookahead: as scanned, or the end of the input (the end
 // of the last line when the input ends with a line end).
@@ -72,7 +61,7 @@ Token_Place Lookahead_Place(int lookahead, bool& at_end) {
 
 void Explain_Input(const char* fresh, size_t n, size_t kept) { Mirror_Input(fresh, n, kept); }
 
-void Explain_Skipped(unsigned char c, long long line, long long column) {
+void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
     if (c == '\r' || c == '\f') return;
     // The scanner reads a NUL as \x01; the mirror still has the byte as read.
     if (c == 1) c = Byte_Read_Before(Scanner_Offset(), c);
@@ -86,10 +75,16 @@ void Explain_Skipped(unsigned char c, long long line, long long column) {
         snprintf(what, sizeof what, "control character 0x%02x skipped", c);
     else
         snprintf(what, sizeof what, "'%c' skipped: no token starts with it", c);
-    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", source_name, line, column, what);
+    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", kSourceName, at_line, at_column, what);
 }
 
 // ---- Parser side ------------------------------------------------------------------
+
+Source_Span Explain_Token_Span(int token) {
+    bool at_end;
+    Token_Place place = Lookahead_Place(token, at_end);
+    return Source_Span{place.line, place.first_column, place.line, place.end_column};
+}
 
 void Explain_Checkpoint(const short* stack, long depth) {
     checkpoint.assign(stack, stack + depth + 1);
@@ -137,13 +132,15 @@ void Explain_Start(const Parse_Tables* tables) {
     Expected_Start(tables);
     Mirror_Start();
     skipped_count = 0;
+    Warnings_Start();
     explain_codes = explain_next = explain_end = nullptr;
 }
 
 void Explain_Finish() {
     if (skipped_count > shown_warnings)
-        fprintf(stderr, "%s: warning: %lld more characters skipped\n", source_name,
+        fprintf(stderr, "%s: warning: %lld more characters skipped\n", kSourceName,
                 skipped_count - shown_warnings);
+    Warnings_Finish();
     std::vector<short>().swap(checkpoint);
     std::vector<unsigned short>().swap(codes);
     explain_codes = explain_next = explain_end = nullptr;

@@ -18,19 +18,7 @@
 
 #include <cstddef>
 
-#include "diagnostics.h"
-
-// Set by --explain before the run.
-extern bool explaining;
-
-// Where a token stands: its line, the 1-based display column of its first
-// character and the column just after it (tabs advance to the next multiple
-// of 8).
-struct Token_Place {
-    long long line;
-    long long first_column;
-    long long end_column;
-};
+#include "source_position.h"
 
 // ---- Scanner side -------------------------------------------------------
 
@@ -39,18 +27,9 @@ struct Token_Place {
 // buffer (a token in progress) stay in front of them.  Keeps the part of
 // the current line that leaves the buffer.
 void Explain_Input(const char* fresh, size_t n, size_t kept);
-// A character the scanner skips without a token, at `line` and the 1-based
-// `column`.
-void Explain_Skipped(unsigned char c, long long line, long long column);
-
-// Defined by the scanner: the place of the token yylex returned last, the
-// place of the end of the input once it has been met (just after the last
-// character of the last line), the offset of the scanner in its buffer,
-// the value of the last token.
-Token_Place Scanned_Token_Place();
-Token_Place Input_End_Place();
-size_t Scanner_Offset();
-extern const void* const scanned_value;
+// A character the scanner skips without a token, at `at_line` and the
+// 1-based `at_column`.
+void Explain_Skipped(unsigned char c, long long at_line, long long at_column);
 
 // ---- Parser side --------------------------------------------------------
 
@@ -67,6 +46,9 @@ inline void Explain_Before_Read(const short* stack, long depth) {
     if (explain_next == explain_end) Explain_Checkpoint(stack, depth);
 }
 inline void Explain_After_Read(int token) { *explain_next++ = static_cast<unsigned short>(token); }
+
+// The span of the token just read (code `token`).
+Source_Span Explain_Token_Span(int token);
 
 // The parser's error: the fixed report on standard output, then the
 // explanation.  `stack` holds the states up to `depth`; `lookahead` is the
@@ -89,7 +71,6 @@ struct Parse_Tables {
     int pact_ninf, table_ninf, last, ntokens, final_state, max_token, max_depth;
 };
 extern const Parse_Tables explained_tables;
-int explained_parse();
 
 // ---- The run ------------------------------------------------------------
 

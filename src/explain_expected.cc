@@ -15,51 +15,17 @@ namespace {
 
 const Parse_Tables* T = nullptr;  // the explained parser's, for the run
 
-const char* const reserved_words[] = {
-    "access", "after", "alias", "all", "and", "architecture", "array", "assert", "attribute",
-    "begin", "block", "body", "buffer", "bus", "case", "component", "configuration", "constant",
-    "disconnect", "downto", "else", "elsif", "end", "entity", "exit", "file", "for", "function",
-    "generate", "generic", "guarded", "if", "in", "inout", "is", "label", "library", "linkage",
-    "loop", "map", "nand", "new", "next", "nor", "null", "of", "on", "open", "or", "others", "out",
-    "package", "port", "procedure", "process", "range", "record", "register", "report", "return",
-    "select", "severity", "signal", "subtype", "then", "to", "transport", "type", "units", "until",
-    "use", "variable", "wait", "when", "while", "with", "xor"};
-static_assert(sizeof reserved_words / sizeof *reserved_words == t_XOR - t_ACCESS + 1,
-              "one spelling per reserved word, in code order");
-
-// A token's spelling as quoted in a message, or its class.
+// A token's spelling as quoted in a message, or its class; from the token
+// list (tokens.def).
 std::string Spelling(int code) {
+    if (const char* later = Later_Word(code)) return std::string("'") + later + "'";
     if (code == 0) return "end of input";
     if (code > 0 && code < 256) return std::string("'") + static_cast<char>(code) + "'";
-    if (code >= t_ACCESS && code <= t_XOR) return std::string("'") + reserved_words[code - t_ACCESS] + "'";
-    if (const char* later = Later_Word(code)) return std::string("'") + later + "'";
     switch (code) {
-    case t_EQSym: return "'='";
-    case t_NESym: return "'/='";
-    case t_LTSym: return "'<'";
-    case t_LESym: return "'<='";
-    case t_GTSym: return "'>'";
-    case t_GESym: return "'>='";
-    case t_Plus: return "'+'";
-    case t_Minus: return "'-'";
-    case t_Ampersand: return "'&'";
-    case t_Star: return "'*'";
-    case t_Slash: return "'/'";
-    case t_MOD: return "'mod'";
-    case t_REM: return "'rem'";
-    case t_DoubleStar: return "'**'";
-    case t_ABS: return "'abs'";
-    case t_NOT: return "'not'";
-    case t_Apostrophe: return "'''";
-    case t_VarAsgn: return "':='";
-    case t_Arrow: return "'=>'";
-    case t_Bar: return "'|'";
-    case t_Box: return "'<>'";
-    case t_Identifier: return "identifier";
-    case t_AbstractLit: return "number";
-    case t_CharacterLit: return "character literal";
-    case t_StringLit: return "string literal";
-    case t_BitStringLit: return "bit-string literal";
+#define RESERVED_WORD(spelling, token) case token: return "'" spelling "'";
+#define DELIMITER(spelling, token) case token: return "'" spelling "'";
+#define TOKEN_CLASS(description, token) case token: return description;
+#include "tokens.def"
     }
     return "token " + std::to_string(code);
 }
@@ -221,6 +187,12 @@ std::string Described(int code) {
     return Spelling(code);
 }
 
-std::string Word(int code) { return reserved_words[code - t_ACCESS]; }
+std::string Word(int code) {
+    switch (code) {
+#define RESERVED_WORD(spelling, token) case token: return spelling;
+#include "tokens.def"
+    }
+    return Spelling(code);
+}
 
 }  // namespace explanation

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "diagnostics.h"
 #include "scanner.h"
 
 namespace explanation {
@@ -244,6 +243,13 @@ void Print_Source(const Line_Part& part, long long first, long long end) {
     caret += '^';
     if (width > 1) caret += std::string(width - 1, '~');
     fprintf(stderr, "%s\n%s\n", line.c_str(), caret.c_str());
+}
+
+void Report(const Token_Place& place, bool at_end, const char* kind, const std::string& message) {
+    fprintf(stderr, "<stdin>:%lld:%lld: %s: %s\n", place.line, place.first_column, kind, message.c_str());
+    Line_Part part;
+    if (Source_Line(place.line, place.first_column - 1, at_end, part))
+        Print_Source(part, place.first_column - 1, place.end_column - 1);
 }
 
 }  // namespace explanation

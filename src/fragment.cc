@@ -8,9 +8,7 @@
 #include <cstring>
 
 #include "compose.h"
-#include "diagnostics.h"
 #include "fragment_layout.h"
-#include "literals.h"
 
 long live_fragments = 0;
 
@@ -110,21 +108,6 @@ size_t Power_Of_Two_Above(size_t n) {
 
 }  // namespace
 
-void Memory_Error(const char* message) {
-    fputs(message, stdout);
-    fflush(stdout);
-    Tell_Memory_Error();
-    exit(1);
-}
-
-void Out_Of_Memory() { Memory_Error("MEMORY ERROR!!!!!\n"); }
-
-void* Allocate(size_t bytes) {
-    void* block = malloc(bytes);
-    if (!block) Out_Of_Memory();
-    return block;
-}
-
 // Pieces on the C heap have room for max(4, the power of two not below
 // their count): the room is known from the count alone, and full when the
 // count is a power of two from 4 on.
@@ -200,28 +183,17 @@ char* Write_And_Release(char* out, Fragment* root) {
     }
 }
 
-Fragment* Make_String_Len(const char* text, size_t length) {
-    Fragment* f = New_Fragment(length + 1);
-    Put(f->text, text, length);
-    f->text[length] = '\0';
-    f->length = f->total = length;
-    // The copy is made before the buffer may be replaced, so `text` may be
-    // the scratch buffer itself.
-    if (__builtin_expect(length + 1 > static_cast<size_t>(size_of_temp_string) - 400, 0)) Grow_Scratch_Buffer();
-    return f;
-}
+Fragment* Make_String_Len(const char* text, size_t length) { return New_Flat(text, length); }
 
 Fragment* Make_String(const char* text) { return Make_String_Len(text, strlen(text)); }
 
 Fragment* Combine(Fragment* first, Fragment* second) {
-    size_t n = (first ? first->total + 1 : 0) + (second ? second->total + 1 : 0);
     if (first && second && Is_Constant(first)) {
         // A constant is never grown: the empty one is left out, another copied.
         first = first->length == 0 ? nullptr : Make_String_Len(first->text, first->length);
     }
     Fragment* result = first ? first : second;
     if (first && second) result = Compose("%s%s", first, second);
-    if (n > static_cast<size_t>(size_of_temp_string) / 2) Grow_Scratch_Buffer();
     return result;
 }
 
@@ -316,4 +288,42 @@ void Release_Fragment_Memory() {
     free(piece_release);
     piece_walk = piece_release = nullptr;
     piece_walk_room = 0;
+}
+
+namespace {
+
+// Constants live in static storage: the empty text, and one slot per key
+// for short texts.
+struct Constant_Slot {
+    Fragment fragment;
+    char text[16];
+};
+Constant_Slot constants[512];
+char empty_text[1];
+// A constant fragment: flat, in static storage.
+Fragment Constant_Fragment(char* text, size_t length) {
+    Fragment f{};
+    f.text = text;
+    f.length = f.total = length;
+    f.capacity = length + 1;
+    f.block_class = kConstant;
+    return f;
+}
+
+Fragment empty_fragment = Constant_Fragment(empty_text, 0);
+
+}  // namespace
+
+Fragment* Empty() { return &empty_fragment; }
+
+Fragment* Constant(int key, const char* text, size_t length) {
+    if (key < 0 || key >= 512 || length >= sizeof constants[0].text) return Make_String_Len(text, length);
+    Constant_Slot& slot = constants[key];
+    Fragment& f = slot.fragment;
+    if (!f.text) {
+        memcpy(slot.text, text, length);
+        slot.text[length] = '\0';
+        f = Constant_Fragment(slot.text, length);
+    }
+    return &f;
 }

@@ -6,7 +6,8 @@
 // action that consumes it, which releases it, passes it up, or hands it to a
 // context variable.  An empty fragment is a real fragment holding "".
 // Filling formats is in compose.h, the memory behind fragments in blocks.h,
-// the literal readers and the scratch buffer in literals.h.
+// the one memory error in memory_error.h, the literal readers in
+// literals.h.
 //
 // A small result is written in one pass into a new fragment, or after the
 // text of its first argument when that one is owned and its block has room.
@@ -21,17 +22,7 @@
 
 struct Fragment;
 
-// Every failed allocation ends the run here, with `message` on standard
-// output and exit status 1: the program's own blocks, the scanner's
-// buffers, the parser's stacks and the standard library's allocations.
-[[noreturn]] void Memory_Error(const char* message);
-// The usual one: "MEMORY ERROR!!!!!".
-[[noreturn]] void Out_Of_Memory();
-// malloc(bytes), or Out_Of_Memory.
-void* Allocate(size_t bytes);
-
-// A new fragment holding a copy of `text`.  `text` may be the scratch
-// buffer itself.  Every call may grow the scratch buffer (literals.h).
+// A new fragment holding a copy of `text`.
 Fragment* Make_String(const char* text);
 Fragment* Make_String_Len(const char* text, size_t length);
 // `first` followed by `second`; either may be null, both are consumed.  The

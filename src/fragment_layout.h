@@ -28,8 +28,9 @@
 #include <cstring>
 
 #include "blocks.h"
-#include "compose.h"
+#include "format_plan.h"
 #include "fragment.h"
+#include "memory_error.h"
 
 struct Piece {
     size_t at;           // position in the owner's own text
@@ -51,6 +52,10 @@ struct Fragment {
     int16_t block_class;      // recycled size class, or kHeapBlock, or kConstant
     uint8_t inline_pieces;    // room for pieces in the block
 };
+
+// The block class of a constant fragment (the empty text, reserved words,
+// delimiters): static storage of fragment.cc, never given back.
+const int32_t kConstant = -2;
 
 // A fragment longer than this is kept as a piece instead of being copied;
 // no composed fragment is longer.
@@ -115,6 +120,15 @@ inline void Put(char* out, const char* text, size_t length) {
         out[length / 2] = text[length / 2];
         out[length - 1] = text[length - 1];
     }
+}
+
+// A flat fragment holding a copy of `length` bytes of `text`.
+inline Fragment* New_Flat(const char* text, size_t length) {
+    Fragment* f = New_Fragment(length + 1);
+    Put(f->text, text, length);
+    f->text[length] = '\0';
+    f->length = f->total = length;
+    return f;
 }
 
 // Room for `extra` more bytes of own text.

@@ -2,14 +2,13 @@
 // and the scratch buffer temp_string (see literals.h).
 #include "literals.h"
 
-#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "context.h"
 #include "fragment_layout.h"
+#include "options.h"
 
 char* temp_string = nullptr;
 int size_of_temp_string = 0;
@@ -39,7 +38,7 @@ int Base_Of(char letter) {
 }  // namespace
 
 void Make_Scratch_Buffer() {
-    size_of_temp_string = 800;
+    size_of_temp_string = kScratchBytes;
     temp_string = static_cast<char*>(calloc(size_of_temp_string, 1));
     if (!temp_string) No_Scratch_Buffer();
 }
@@ -47,18 +46,6 @@ void Make_Scratch_Buffer() {
 void Release_Scratch_Buffer() {
     free(temp_string);
     temp_string = nullptr;
-}
-
-int Grown_Scratch_Size(int size) { return size <= INT_MAX / 2 ? size * 2 : size; }
-
-void Grow_Scratch_Buffer() {
-    int size = Grown_Scratch_Size(size_of_temp_string);
-    if (size == size_of_temp_string) return;  // cannot double: the buffer stays as it is
-    free(temp_string);
-    temp_string = nullptr;
-    size_of_temp_string = size;
-    temp_string = static_cast<char*>(calloc(size_of_temp_string, 1));
-    if (!temp_string) No_Scratch_Buffer();
 }
 
 Fragment* Convert_String_To_Int(const char* text) {

@@ -5,20 +5,18 @@
 
 struct Fragment;
 
-// The scratch buffer: `size_of_temp_string` bytes, 800 at start, only ever
-// doubled, as long as the doubled size is still an int.  Besides the conversion below, every fragment made or joined
-// keeps it at least twice as long as that text (fragment.cc).
+// The scratch buffer: it holds the decimal value Convert_String_To_Int
+// writes, a 32-bit int ("-2147483648" at the longest, 12 bytes with its
+// NUL), and nothing else, so `size_of_temp_string` bytes, made at the start
+// of a run, are enough for every run: it never grows.
 extern char* temp_string;
 extern int size_of_temp_string;
+const int kScratchBytes = 16;
 
+// Made at the start of a run (its failure is the memory error "ERROR:
+// Cannot allocate memory for 'temp_string'..."), released at its end.
 void Make_Scratch_Buffer();
 void Release_Scratch_Buffer();
-// Doubles the scratch buffer; its contents are lost.  When twice its size
-// would not fit an int, it stays as it is.
-void Grow_Scratch_Buffer();
-// The size the scratch buffer grows to from `size`: twice as many bytes, or
-// `size` itself when twice would not fit an int.
-int Grown_Scratch_Size(int size);
 
 // A string literal unchanged, or the decimal value of a bit-string literal
 // (B"...", O"...", X"..."), wrapped to 32 bits; written through temp_string.

@@ -7,11 +7,9 @@
 #include <new>
 #include <unistd.h>
 
-#include "context.h"
 #include "diagnostics.h"
-#include "fragment.h"
-#include "explain.h"
-#include "relaxed.h"
+#include "memory_error.h"
+#include "options.h"
 #include "run.h"
 
 namespace {
@@ -32,7 +30,7 @@ void Print_Help() {
     fputs("\n\tOptions:", stdout);
     fputs("\n\t--------", stdout);
     fputs("\n\t-DEBUG : Prints Debugging information.", stdout);
-    fputs("\n\t--explain : Explains a rejected design on standard error.", stdout);
+    fputs("\n\t--explain : Explains a rejected design, and warns where the C text misleads, on standard error.", stdout);
     fputs("\n\t--relaxed : Also reads the later editions' most common spellings.", stdout);
     fputs("\n\t--version : Prints the version and the licence, then exits.", stdout);
     fputs("\n\t-h, --help : Prints this list, then exits.", stdout);
@@ -82,7 +80,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
         if (strcmp(argv[i], "--explain") == 0) explaining = true;
-        if (strcmp(argv[i], "--relaxed") == 0) Use_Relaxed_Reading(true);
+        if (strcmp(argv[i], "--relaxed") == 0) relaxed_reading = true;
         if (strcmp(argv[i], "-h") == 0 || strcmp(argv[i], "--help") == 0) {
             Print_Help();
             return Finish_Output(0);

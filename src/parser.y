@@ -13,13 +13,16 @@
 
 %code requires {
 #include "fragment.h"
-#include "explain.h"
+#include "source_position.h"
 }
 
 %code {
 #include "compose.h"
 #include "context.h"
 #include "diagnostics.h"
+#include "explain.h"
+#include "explain_warnings.h"
+#include "memory_error.h"
 #include "literals.h"
 #include "scanner.h"
 #include "type_names.h"
@@ -46,11 +49,24 @@ static int Read_Explained(const short* stack, long depth) {
     int token = Next_Token();
     Explain_After_Read(token);
     memcpy(&yylval, scanned_value, sizeof yylval);
+    yylloc = Explain_Token_Span(token);
     return token;
 }
 #define yylex() Read_Explained(yyss, yyssp - yyss)
 #undef yyerror
 #define yyerror(message) Explain_Parse_Error(message, yyss, yyssp - yyss, yychar)
+#endif
+
+/* The warnings of --explain on what the C text does not carry
+   (explain_warnings.h): an action calls them through EXPLAINED(...), which
+   the plain parser compiles to nothing.  The explained parser tracks
+   locations: AT(k) is where $k stands, SPAN where the whole rule does. */
+#ifdef EXPLAINED_DEBUG
+#define EXPLAINED(call) call
+#define AT(k) (yylsp[(k) - yylen])
+#define SPAN yyloc
+#else
+#define EXPLAINED(call) ((void)0)
 #endif
 }
 
@@ -205,7 +221,7 @@ designator
 literal
     : t_AbstractLit                                     { $$ = $1; }
     | t_CharacterLit                                    { $$ = $1; }
-    | t_BitStringLit                                    { $$ = Convert_String_To_Int(Text($1)); Drop($1); }
+    | t_BitStringLit                                    { EXPLAINED(Explain_Bit_String(AT(1), Text($1))); $$ = Convert_String_To_Int(Text($1)); Drop($1); }
     | physical_literal_no_default                       { $$ = $1; }
     | t_NULL                                            { $$ = $1; }
     ;
@@ -279,7 +295,7 @@ entity_decl
       entity_decl_4 t_END entity_decl_5 ';'             { $$ = Compose("%s %s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6, $7); }
     ;
 entity_start
-    : t_ENTITY t_Identifier t_IS                        { Drop($1, $2, $3); $$ = Empty(); }
+    : t_ENTITY t_Identifier t_IS                        { EXPLAINED(Explain_Entity(Text($2))); Drop($1, $2, $3); $$ = Empty(); }
     ;
 /* closing name */
 entity_decl_5
@@ -313,11 +329,11 @@ entity_decl_1
 
 arch_body
     : arch_start arch_body_1 t_BEGIN
-      concurrent_stats t_END arch_body_2 ';'            { $$ = Compose("%s\n%s", $2, $4); Drop($1, $3, $5, $6); }
+      concurrent_stats t_END arch_body_2 ';'            { EXPLAINED(Explain_Architecture_End()); $$ = Compose("%s\n%s", $2, $4); Drop($1, $3, $5, $6); }
     ;
 arch_start
     : t_ARCHITECTURE t_Identifier
-      t_OF t_Identifier t_IS                            { Drop($1, $2, $3, $4, $5); $$ = Empty(); }
+      t_OF t_Identifier t_IS                            { EXPLAINED(Explain_Architecture(Text($4))); Drop($1, $2, $3, $4, $5); $$ = Empty(); }
     ;
 /* closing name */
 arch_body_2
@@ -524,7 +540,7 @@ interf_list_1
 /* An element yields its names and appends its C declaration line. */
 interf_element
     : interf_element_1 idf_list ':' interf_element_2
-      subtype_indic interf_element_3 interf_element_4   { Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); $$ = $2; Drop($1, $4, $5, $6); }
+      subtype_indic interf_element_3 interf_element_4   { EXPLAINED(Explain_Declared(AT(5), Text($2))); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); $$ = $2; Drop($1, $4, $5, $6); }
     ;
 /* default value */
 interf_element_4
@@ -598,7 +614,7 @@ actual_part
     ;
 /* Every simple name passes the type-name table here. */
 mark
-    : t_Identifier                                      { $$ = Mark_Of($1); }
+    : t_Identifier                                      { EXPLAINED(Explain_Mark(AT(1), Text($1))); $$ = Mark_Of($1); }
     | sel_name                                          { $$ = $1; }
     ;
 
@@ -680,8 +696,8 @@ suffix
     ;
 /* A second suffix is dropped. */
 ifts_name
-    : mark gen_association_list                         { $$ = Compose("%s %s", $1, $2); }
-    | name2 gen_association_list                        { $$ = $1; Drop($2); }
+    : mark gen_association_list                         { EXPLAINED(Explain_Counted_In_Name(AT(2))); $$ = Compose("%s %s", $1, $2); }
+    | name2 gen_association_list                        { EXPLAINED(Explain_Counted_In_Name(AT(2))); $$ = $1; Drop($2); }
     ;
 attribute_name
     : mark t_Apostrophe t_Identifier                    { $$ = Compose("%s /* %s %s */", $1, $2, $3); }
@@ -714,12 +730,12 @@ allocator
 /* suffix of an allocated subtype */
 allocator_2
     : %empty                                            { $$ = Empty(); }
-    | gen_association_list                              { $$ = $1; }
+    | gen_association_list                              { EXPLAINED(Explain_Counted_In_Constraint(AT(1))); $$ = $1; }
     ;
 /* suffix of an allocated subtype with a resolution function */
 allocator_1
     : %empty                                            { $$ = Empty(); }
-    | gen_association_list                              { $$ = $1; }
+    | gen_association_list                              { EXPLAINED(Explain_Counted_In_Constraint(AT(1))); $$ = $1; }
     ;
 element_association
     : choices t_Arrow expr                              { $$ = Compose("%s %s %s", $1, $2, $3); }
@@ -739,7 +755,7 @@ choices_2
     ;
 choice
     : expr                                              { $$ = $1; }
-    | discrete_range1                                   { $$ = $1; }
+    | discrete_range1                                   { EXPLAINED(Explain_Counted_In_Choice(SPAN)); $$ = $1; }
     | t_OTHERS                                          { $$ = $1; }
     ;
 
@@ -833,25 +849,25 @@ file_type_definition
 subtype_decl
     : t_SUBTYPE t_Identifier t_IS subtype_indic ';'     { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
-/* Only a type mark with an optional suffix records its type. */
+/* Every form records its type mark; a range (below) gives it back. */
 subtype_indic
-    : mark subtype_indic_1                              { Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); }
-    | subtype_indic1                                    { $$ = $1; }
+    : mark subtype_indic_1                              { EXPLAINED(Explain_Subtype(SPAN, AT(1), Length($2) > 0)); Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); }
+    | subtype_indic1                                    { Record_Noted_Subtype(); $$ = $1; }
     ;
 /* suffix */
 subtype_indic_1
     : %empty                                            { $$ = Empty(); }
-    | gen_association_list                              { $$ = $1; }
+    | gen_association_list                              { EXPLAINED(Explain_Counted_In_Constraint(AT(1))); $$ = $1; }
     ;
 subtype_indic1
-    : mark mark range_constraint                        { $$ = Compose("%s %s %s", $1, $2, $3); }
-    | mark range_constraint                             { $$ = Compose("%s %s", $1, $2); }
-    | mark mark subtype_indic1_1                        { $$ = Compose("%s %s %s", $1, $2, $3); }
+    : mark mark range_constraint                        { Note_Subtype($2, nullptr); $$ = Compose("%s %s %s", $1, $2, $3); }
+    | mark range_constraint                             { Note_Subtype($1, nullptr); $$ = Compose("%s %s", $1, $2); }
+    | mark mark subtype_indic1_1                        { EXPLAINED(Explain_Subtype(SPAN, AT(2), Length($3) > 0)); Note_Subtype($2, $3); $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
 /* suffix after a resolution function */
 subtype_indic1_1
     : %empty                                            { $$ = Empty(); }
-    | gen_association_list                              { $$ = $1; }
+    | gen_association_list                              { EXPLAINED(Explain_Counted_In_Constraint(AT(1))); $$ = $1; }
     ;
 range_constraint
     : t_RANGE range_spec                                { $$ = Compose("%s %s", $1, $2); }
@@ -864,19 +880,20 @@ index_constraint_1
     : discrete_range                                    { $$ = Compose("[%s]", $1); }
     | index_constraint_1 ',' discrete_range             { $$ = Compose("%s[%s]", $1, $3); }
     ;
+/* A range written as a subtype leaves the remembered type mark as it was. */
 discrete_range
-    : subtype_indic                                     { $$ = $1; }
+    : subtype_indic                                     { Keep_Type_Before_Range(); $$ = $1; }
     | range_spec                                        { $$ = $1; }
     ;
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
     : subtype_indic1                                    { $$ = $1; }
-    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); Drop($1, $2, $3); }
+    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
     : attribute_name                                    { $$ = $1; }
-    | expr direction expr                               { Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); Drop($1, $2, $3); }
+    | expr direction expr                               { EXPLAINED(Explain_Explicit_Range(SPAN)); Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); Drop($1, $2, $3); }
     ;
 direction
     : t_TO                                              { $$ = $1; }
@@ -889,7 +906,7 @@ direction
 
 constant_decl
     : t_CONSTANT idf_list ':'
-      subtype_indic constant_decl_1 ';'                 { $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 constant_decl_1
@@ -898,7 +915,7 @@ constant_decl_1
     ;
 signal_decl
     : t_SIGNAL idf_list ':' subtype_indic
-      signal_decl_1 signal_decl_2 ';'                   { $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
+      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
     ;
 /* initial value */
 signal_decl_2
@@ -912,7 +929,7 @@ signal_decl_1
     ;
 variable_decl
     : t_VARIABLE idf_list ':'
-      subtype_indic variable_decl_1 ';'                 { $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 variable_decl_1
@@ -1021,7 +1038,7 @@ if_scheme
     ;
 /* The bounds come from the last explicit range, not from the range's text. */
 for_scheme
-    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); }
+    : t_FOR t_Identifier t_IN discrete_range            { EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0)); $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); }
     ;
 while_scheme
     : t_WHILE expr                                      { $$ = Compose("%s (%s)", $1, $2); }
@@ -1197,8 +1214,8 @@ generate_stat_1
  ****************************************************************************/
 
 procs_stat
-    : t_Identifier ':' procs_stat1                      { $$ = Compose("%s %s", $1, $3); }
-    | procs_stat1                                       { $$ = Compose("process_A %s", $1); }
+    : t_Identifier ':' procs_stat1                      { EXPLAINED(Explain_Process(AT(1), true)); $$ = Compose("%s %s", $1, $3); }
+    | procs_stat1                                       { EXPLAINED(Explain_Process(AT(1), false)); $$ = Compose("process_A %s", $1); }
     ;
 /* A process is a C function with the ports of the last entity. */
 procs_stat1
@@ -1375,12 +1392,12 @@ wait_stat
 /* timeout */
 wait_stat_3
     : %empty                                            { $$ = Empty(); }
-    | t_FOR expr                                        { $$ = Compose("while (%s);", $2); Drop($1); }
+    | t_FOR expr                                        { EXPLAINED(Explain_Wait_For(SPAN)); $$ = Compose("while (%s);", $2); Drop($1); }
     ;
-/* condition */
+/* condition: the loop runs while it does not hold */
 wait_stat_2
     : %empty                                            { $$ = Empty(); }
-    | t_UNTIL expr                                      { $$ = Compose("while (%s);", $2); Drop($1); }
+    | t_UNTIL expr                                      { $$ = Compose("while (!(%s));", $2); Drop($1); }
     ;
 /* sensitivity */
 wait_stat_1

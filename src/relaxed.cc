@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "options.h"
 #include "parser_later.hh"
 #include "scanner.h"
 
@@ -12,17 +13,15 @@ long later_depth = 0;
 
 namespace {
 
-bool relaxed = false;
-
 struct Later_Word_Entry {
     const char* text;
     int code;
 };
-// The words reserved by the later editions only, for their spellings.
+// The words reserved by the later editions only (tokens.def), for their
+// spellings.
 const Later_Word_Entry later_words[] = {
-    {"context", t_CONTEXT}, {"impure", t_IMPURE}, {"postponed", t_POSTPONED}, {"pure", t_PURE},
-    {"shared", t_SHARED},   {"xnor", t_XNOR},     {"sll", t_SLL},             {"sla", t_SLA},
-    {"srl", t_SRL},         {"sra", t_SRA},       {"rol", t_ROL},             {"ror", t_ROR},
+#define LATER_WORD(spelling, token) {spelling, token},
+#include "tokens.def"
 };
 
 template <size_t N>
@@ -101,11 +100,8 @@ int Relaxed_Token() {
 }  // namespace
 
 void Use_Relaxed_Reading(bool on) {
-    relaxed = on;
     Next_Token = on ? Relaxed_Token : yylex;
 }
-
-bool Reading_Relaxed() { return relaxed; }
 
 const char* Later_Word(int code) {
     for (const Later_Word_Entry& w : later_words)

@@ -24,13 +24,12 @@
 // The parser's token source: yylex by default, Relaxed_Token when relaxed.
 extern int (*Next_Token)();
 
-// Switches relaxed reading on or off for the translations that follow.
+// Sets the parser's token source: the relaxed one when `on`, else yylex.
+// Each translation starts with Use_Relaxed_Reading(relaxed_reading), the
+// run option (options.h).
 void Use_Relaxed_Reading(bool on);
-bool Reading_Relaxed();
 
-// The later parsers and their tables (the same for both).
-int later_parse();
-int later_explained_parse();
+// The later parsers' tables (the same for both).
 extern const Parse_Tables later_tables;
 
 // The stack of the later parser, shown before each token is read: its

@@ -1,7 +1,12 @@
-// The scanner's interface beyond yylex.
+// The scanner's interface beyond yylex: what the relaxed filter, the
+// reports and the explanation read of it.  It advances the source position
+// (source_position.h).
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+
+#include "source_position.h"
 
 int yylex();
 extern char* yytext;
@@ -24,3 +29,12 @@ inline int Scan_Relaxed() {
     scanner_start = start_after_token.by_token[token];
     return token;
 }
+
+// For the reports and the explanation: the place of the token yylex
+// returned last, the place of the end of the input once it has been met
+// (just after the last character of the last line), the offset of the
+// scanner in its buffer, and the value of the last token.
+Token_Place Scanned_Token_Place();
+Token_Place Input_End_Place();
+size_t Scanner_Offset();
+extern const void* const scanned_value;

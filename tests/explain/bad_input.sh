@@ -1,6 +1,7 @@
 #!/bin/bash
 # --explain on hostile inputs: an error in the middle of a 10 MB line, 20 000
-# nested parentheses, a million stray characters.
+# nested parentheses, a million stray characters, a million constructs
+# flagged.
 # Each run ends with the same standard output and exit status as without
 # the option, and with the expected explanation.
 #
@@ -55,6 +56,24 @@ run "$tmp/stray.vhd" stray
 [ "$(sed -n 21p "$tmp/explained")" = '<stdin>: warning: 999980 more characters skipped' ] ||
   fail "stray: no count: $(sed -n 21p "$tmp/explained")"
 [ "$(wc -l < "$tmp/explained")" = 21 ] || fail "stray: $(wc -l < "$tmp/explained") lines"
+
+# 4. A million constructs the C text does not carry, of three kinds: 20
+#    warnings of each kind, then the count of the rest.
+python3 - "$tmp/flagged.vhd" <<'PY'
+import sys
+with open(sys.argv[1], "w") as f:
+    f.write("p : process\nbegin\n")
+    f.write("  wait for 1 ns;\n  x := y(3 downto 0);\n  x := x\"123456789\";\n" * 333334)
+    f.write("end process;\n")
+PY
+run "$tmp/flagged.vhd" flagged
+for kind in "wait for written as a loop" "range written as its element count" "bit string of 36 bits"; do
+  [ "$(grep -c ": warning: $kind" "$tmp/explained")" = 20 ] || fail "flagged: not 20 warnings of '$kind'"
+done
+for kind in "ranges written as their element count" "bit strings wider than 32 bits" "wait for statements written as loops"; do
+  grep -qx "<stdin>: warning: 333314 more $kind" "$tmp/explained" || fail "flagged: no count of '$kind'"
+done
+[ "$(wc -l < "$tmp/explained")" = $((3 * 20 * 3 + 3)) ] || fail "flagged: $(wc -l < "$tmp/explained") lines"
 
 [ $failed = 0 ] && echo "all hostile inputs explained"
 [ $failed = 0 ]

@@ -24,7 +24,7 @@
 #include "run.h"
 
 #ifdef COUNT_LATER
-#include "relaxed.h"
+#include "options.h"
 extern int later_debug;
 #define parser_debug later_debug
 #else
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     }
     parser_debug = 1;
 #ifdef COUNT_LATER
-    Use_Relaxed_Reading(true);
+    relaxed_reading = true;
 #endif
     for (int i = 1; i < argc; ++i) {
         FILE* input = fopen(argv[i], "rb");

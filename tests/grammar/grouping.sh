@@ -17,12 +17,12 @@ cp -R "$src"/. "$tmp"/
 
 cd "$tmp"
 "$bison" -Wnone --defines=parser.hh -o parser.cc parser.y || exit 1
-"$bison" -Wnone -Dapi.prefix={explained_} --defines=parser_explained.hh -o parser_explained.cc parser.y || exit 1
+"$bison" -Wnone -Dapi.prefix={explained_} --locations -Dapi.location.type={Source_Span} --defines=parser_explained.hh -o parser_explained.cc parser.y || exit 1
 "$flex" -o scanner.cc scanner.l || exit 1
 # The later grammar, joined as the build joins it, and its two parsers.
 cmake -DBASE=parser.y -DLATER=later.y -DOUT=later_parser.y -P "$join" || exit 1
 "$bison" -Wnone -Dapi.prefix={later_} --defines=parser_later.hh -o parser_later.cc later_parser.y || exit 1
-"$bison" -Wnone -Dapi.prefix={later_explained_} --defines=parser_later_explained.hh \
+"$bison" -Wnone -Dapi.prefix={later_explained_} --locations -Dapi.location.type={Source_Span} --defines=parser_later_explained.hh \
   -o parser_later_explained.cc later_parser.y || exit 1
 
 # `relation : relation t_X relation` and `relation : t_Plus|t_Minus primary`:

@@ -33,7 +33,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "diagnostics.h"
 #include "fragment.h"
 #include "literals.h"
 #include "parser.hh"

@@ -88,6 +88,35 @@ TEST_F(ContextTest, RangesCountTheirElementsAndChooseTheirType) {
     Drop(left, right, downto, to, real);
 }
 
+// The remembered type mark shows in no output after a loop range (every
+// reader has a subtype indication of its own), so it is checked here.
+TEST_F(ContextTest, ARangeWrittenAsASubtypeGivesBackTheTypeMarkBeforeIt) {
+    Fragment* state = F("state_type");
+    Fragment* integer = F("int");
+    Fragment* suffix = F("[4]");
+    Record_Subtype(state, suffix);
+    Note_Subtype(integer, nullptr);
+    Record_Noted_Subtype();
+    EXPECT_STREQ(Declared_Type(), "int");
+    EXPECT_EQ(Length(type_of_type_array), 0u);
+    Keep_Type_Before_Range();  // the noted subtype was a loop range
+    EXPECT_STREQ(Declared_Type(), "state_type");
+    EXPECT_EQ(Take(Copy(type_of_type_array)), "[4]");
+    // A plain subtype indication, or one already given back, is kept.
+    Note_Subtype(integer, suffix);
+    Record_Noted_Subtype();
+    EXPECT_EQ(Take(Copy(type_of_type_array)), "[4]");
+    Record_Subtype(state, suffix);
+    Keep_Type_Before_Range();
+    EXPECT_STREQ(Declared_Type(), "state_type");
+    Note_Subtype(integer, nullptr);
+    Record_Noted_Subtype();
+    Keep_Type_Before_Range();
+    Keep_Type_Before_Range();
+    EXPECT_STREQ(Declared_Type(), "state_type");
+    Drop(state, integer, suffix);
+}
+
 TEST_F(ContextTest, AForLoopRunsOverTheLastRangeInItsDirection) {
     Fragment* i = F("i");
     Fragment* seven = F("7");

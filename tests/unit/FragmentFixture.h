@@ -10,6 +10,7 @@
 #include "context.h"
 #include "fragment.h"
 #include "literals.h"
+#include "options.h"
 
 class FragmentFixture : public ::testing::Test {
 protected:

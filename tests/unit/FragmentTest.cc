@@ -1,5 +1,5 @@
 // Fragments and their ownership: making, joining, copying, constants, and
-// the scratch buffer growing with the texts made.
+// the scratch buffer left alone by all of them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,47 +11,27 @@ namespace {
 
 class FragmentTest : public FragmentFixture {};
 
-TEST_F(FragmentTest, MakeStringCopiesAndGrowsTheScratchBufferPastItsMargin) {
-    Fragment* empty = Make_String("");
-    EXPECT_EQ(Take(empty), "");
-    EXPECT_EQ(size_of_temp_string, 800);
-
-    Release(Make_String(std::string(399, 'x').c_str()));  // 400 bytes with the NUL
-    EXPECT_EQ(size_of_temp_string, 800);
-    Release(Make_String(std::string(400, 'x').c_str()));
-    EXPECT_EQ(size_of_temp_string, 1600);
-    Release(Make_String(std::string(1199, 'x').c_str()));
-    EXPECT_EQ(size_of_temp_string, 1600);
-    Release(Make_String(std::string(1200, 'x').c_str()));
-    EXPECT_EQ(size_of_temp_string, 3200);
-}
-
-TEST_F(FragmentTest, MakeStringDoublesAtMostOncePerCall) {
-    Release(Make_String(std::string(10000, 'x').c_str()));
-    EXPECT_EQ(size_of_temp_string, 1600);
-}
-
-TEST_F(FragmentTest, MakeStringMayCopyTheScratchBufferItself) {
-    std::string big(500, 'y');
-    snprintf(temp_string, size_of_temp_string, "%s", big.c_str());
-    EXPECT_EQ(Take(Make_String(temp_string)), big);
-    EXPECT_EQ(size_of_temp_string, 1600);
-}
-
 TEST_F(FragmentTest, CombineJoinsAndConsumesItsArguments) {
     EXPECT_EQ(Take(Combine(Make_String("ab"), Make_String("cd"))), "abcd");
     EXPECT_EQ(Take(Combine(nullptr, Make_String("cd"))), "cd");
     EXPECT_EQ(Take(Combine(Make_String("ab"), nullptr)), "ab");
     EXPECT_EQ(Combine(nullptr, nullptr), nullptr);
-    EXPECT_EQ(size_of_temp_string, 800);
 }
 
-TEST_F(FragmentTest, CombineGrowsAtHalfTheCapacity) {
-    // 399 + 1 bytes: not more than 800 / 2.
-    Release(Combine(nullptr, Make_String(std::string(399, 'x').c_str())));
-    EXPECT_EQ(size_of_temp_string, 800);
-    Release(Combine(Make_String(std::string(200, 'x').c_str()), Make_String(std::string(199, 'x').c_str())));
-    EXPECT_EQ(size_of_temp_string, 1600);
+// The scratch buffer holds a converted number and nothing else: making,
+// joining and composing texts of any length leave it as it was made.
+TEST_F(FragmentTest, TextsOfAnyLengthLeaveTheScratchBufferAlone) {
+    char* scratch = temp_string;
+    const int size = size_of_temp_string;
+    std::string big(100000, 'x');
+    Fragment* text = Make_String(big.c_str());
+    text = Combine(text, Make_String_Len(big.data(), big.size()));
+    text = Combine(Make_String("("), text);
+    text = Compose("%s%s)", text, Make_String(big.c_str()));
+    EXPECT_EQ(Length(text), 3 * big.size() + 2);
+    Release(text);
+    EXPECT_EQ(temp_string, scratch);
+    EXPECT_EQ(size_of_temp_string, size);
 }
 
 TEST_F(FragmentTest, CombineAppendsLargeFragmentsWithoutLosingText) {

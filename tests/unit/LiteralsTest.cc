@@ -16,6 +16,7 @@ TEST_F(LiteralsTest, ConvertsBitStringLiteralsAndKeepsStringLiterals) {
         {"b\"0101\"", "5"},       {"b\"1111_0000\"", "240"}, {"o\"17\"", "15"},
         {"x\"ff\"", "255"},       {"x\"9a\"", "154"},        {"b\"012\"", "4"},
         {"x\"ffffffff\"", "-1"},  {"x\"100000000\"", "0"},   {"b%1_0%", "2"},
+        {"x\"80000000\"", "-2147483648"}, {"o\"17777777777\"", "2147483647"},
         {"\"abc\"", "\"abc\""},   {"%a\"b%", "%a\"b%"},      {"\"\"", "\"\""},
     };
     for (const BitString& c : cases) EXPECT_EQ(Take(Convert_String_To_Int(c.text)), c.value) << c.text;

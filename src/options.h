@@ -1,0 +1,15 @@
+// The run options: set by the program's arguments (main.cc) before a
+// translation, read by the modules they change.  Nothing else sets them.
+#pragma once
+
+// -DEBUG: prints the hexadecimal letters met by Convert_String_To_Int
+// (literals.cc) and the type-declaration traces (context.cc).  An int, as
+// it has always been.
+extern int DEBUG;
+// --explain: a rejected file is explained on standard error (explain.h);
+// the translation runs with the explained parser.
+extern bool explaining;
+// --relaxed: the later editions' spellings are rewritten before the parser
+// sees them (relaxed_filter.h); each translation starts with the token
+// source this asks for.
+extern bool relaxed_reading;
