@@ -174,8 +174,8 @@ block_stat
  ****************************************************************************/
 
 procs_stat
-    : t_Identifier ':' t_POSTPONED procs_stat1          { $$ = Compose("%s %s", $1, $4); Drop($3); }
-    | t_POSTPONED procs_stat1                           { $$ = Compose("process_A %s", $2); Drop($1); }
+    : t_Identifier ':' t_POSTPONED procs_stat1          { EXPLAINED(Explain_Process(AT(1), true)); $$ = Compose("%s %s", $1, $4); Drop($3); }
+    | t_POSTPONED procs_stat1                           { EXPLAINED(Explain_Process(AT(2), false)); $$ = Compose("process_A %s", $2); Drop($1); }
     ;
 concurrent_assertion_stat
     : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose("%s:%s", $1, $4); Drop($3); }
@@ -184,7 +184,7 @@ concurrent_assertion_stat
 /* Where postponed is no statement's first word, it is a name, as in
    VHDL-87. */
 mark
-    : t_POSTPONED                                       { $$ = Mark_Of($1); }
+    : t_POSTPONED                                       { EXPLAINED(Explain_Mark(AT(1), Text($1))); $$ = Mark_Of($1); }
     ;
 subprog_spec
     : later_purity t_FUNCTION designator
