@@ -56,13 +56,22 @@ python3 "$here/engines/bare_grammar.py" "$source/parser.y" > "$tmp/bare.y"
 bison -Wnone -o "$tmp/bare.cc" "$tmp/bare.y"
 # The explained parser, which the run picks with --explain.
 bison -Wnone -Dapi.prefix={explained_} --locations -Dapi.location.type={Source_Span} -d -o "$tmp/parser_explained.cc" "$source/parser.y"
+# The later grammar's parsers, which the run picks with --relaxed.
+cmake -DBASE="$source/parser.y" -DLATER="$source/later.y" -DOUT="$tmp/later_parser.y" \
+  -P "$(cd "$source/.." && pwd)/cmake/join_grammars.cmake"
+bison -Wnone -Dapi.prefix={later_} -d -o "$tmp/parser_later.cc" "$tmp/later_parser.y"
+bison -Wnone -Dapi.prefix={later_explained_} --locations -Dapi.location.type={Source_Span} -d \
+  -o "$tmp/parser_later_explained.cc" "$tmp/later_parser.y"
 # Every source of the translator but its driver, whatever the files are
 # called, compiled once; each program takes the parser it needs.
 common=()
-for unit in "$source"/*.cc "$tmp/scanner.cc" "$tmp/parser_explained.cc"; do
+for unit in "$source"/*.cc "$tmp/scanner.cc" "$tmp/parser_explained.cc" "$tmp/parser_later.cc" \
+            "$tmp/parser_later_explained.cc"; do
   case $unit in */main.cc) continue ;; esac
   object=$tmp/$(basename "${unit%.cc}").o
-  "$cxx" "${flags[@]}" -c -o "$object" "$unit"
+  unit_flags=()
+  case $unit in */parser_later_explained.cc) unit_flags=(-DEXPLAINED_DEBUG=1) ;; esac
+  "$cxx" "${flags[@]}" "${unit_flags[@]}" -c -o "$object" "$unit"
   common+=("$object")
 done
 "${CC:-cc}" -O2 -o "$tmp/runstat" "$here/runstat.c"

@@ -11,7 +11,8 @@
 #   cmake -DTOKENS=src/tokens.def -DSCANNER=src/scanner.l -DGRAMMAR=src/parser.y
 #         [-DSTAMP=FILE] -P cmake/TokenList.cmake
 # fails, naming what to add or remove, unless
-#   - every reserved word, delimiter and replacement character of the list
+#   - every reserved word (but a later edition's, LATER_WORD), delimiter and
+#     replacement character of the list
 #     has its scanner rule, `"SPELLING"  { return p(TOKEN); }` (the six
 #     character tokens: `{ yylval = nullptr; return 'C'; }`), and every such
 #     rule of the scanner is in the list;
@@ -32,7 +33,7 @@ function(token_list_read path prefix)
   foreach(line IN LISTS lines)
     # A semicolon would split a CMake list: it is kept as <semicolon>.
     string(REPLACE ";" "<semicolon>" line "${line}")
-    if(NOT line MATCHES "^(RESERVED_WORD|DELIMITER|OTHER_SPELLING|TOKEN_CLASS)\\(\"((\\\\.|[^\"\\\\])*)\", *([A-Za-z_]+|'[^']+')\\)$")
+    if(NOT line MATCHES "^(RESERVED_WORD|LATER_WORD|DELIMITER|OTHER_SPELLING|TOKEN_CLASS)\\(\"((\\\\.|[^\"\\\\])*)\", *([A-Za-z_]+|'[^']+')\\)$")
       message(FATAL_ERROR "${path}: cannot read the line\n  ${line}")
     endif()
     list(APPEND kinds "${CMAKE_MATCH_1}")
@@ -79,6 +80,11 @@ if(CMAKE_SCRIPT_MODE_FILE AND CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST
     list(GET list_KINDS ${i} kind)
     list(GET list_SPELLINGS ${i} spelling)
     list(GET list_TOKENS ${i} token)
+    # A later edition's word has no scanner rule and is declared by the
+    # later grammar (src/later.y), not by this one.
+    if(kind STREQUAL "LATER_WORD")
+      continue()
+    endif()
     string(REPLACE "\\\\" "\\" text "${spelling}")
     list(APPEND list_tokens "${token}")
     if(NOT kind STREQUAL "TOKEN_CLASS")

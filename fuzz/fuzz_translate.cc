@@ -14,9 +14,14 @@
 //     reads, the debug prints only come ahead of the translation or report,
 //     and nothing of one run may leak into the next.  On a difference the
 //     input itself is run once more to tell the faults apart.
+// The input's last byte also chooses the options of both runs: bit 0
+// --relaxed, bit 1 --explain; the first run is without -DEBUG and the
+// second with it, so every combination is driven.  The byte stays part of
+// the input.
 // A broken rule aborts, which libFuzzer reports as a crash.  Built with
 // libFuzzer (-fsanitize=fuzzer) this file is the whole fuzz target; built
 // with replay_main.cc it replays saved inputs without libFuzzer.
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,7 +96,21 @@ int Translate(const uint8_t* data, size_t size, std::string& output) {
         exit(2);
     }
     long live_before = Live_Fragments();
+    // The explanation goes to standard error; it is not checked here, and
+    // is kept out of the fuzzer's log.
+    static int quiet = open("/dev/null", O_WRONLY);
+    int saved_stderr = -1;
+    if (explaining && quiet >= 0) {
+        fflush(stderr);
+        saved_stderr = dup(STDERR_FILENO);
+        dup2(quiet, STDERR_FILENO);
+    }
     int result = Run_Translation(input);
+    if (saved_stderr >= 0) {
+        fflush(stderr);
+        dup2(saved_stderr, STDERR_FILENO);
+        close(saved_stderr);
+    }
     fclose(input);
     output = Take_Output();
     if (Live_Fragments() != live_before) Fail("fragments outlive the run", output);
@@ -144,8 +163,27 @@ void Check(int result, const std::string& output) {
 // The entry point libFuzzer (or replay_main.cc) calls.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
+namespace {
+
+// The options the last byte chooses, for the runs of one input.
+struct Options {
+    explicit Options(const uint8_t* data, size_t size) {
+        unsigned choice = size > 0 ? data[size - 1] : 0;
+        relaxed_reading = choice & 1;
+        explaining = choice & 2;
+    }
+    ~Options() {
+        relaxed_reading = false;
+        explaining = false;
+        DEBUG = 0;
+    }
+};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Catch_Output();
+    Options options(data, size);
     std::string first, second;
     int result = Translate(data, size, first);
     Check(result, first);

@@ -19,7 +19,7 @@ from collections import namedtuple
 Entry = namedtuple("Entry", "kind spelling token")
 
 DEFAULT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "tokens.def")
-LINE = re.compile(r'^(RESERVED_WORD|DELIMITER|OTHER_SPELLING|TOKEN_CLASS)\(("(?:\\.|[^"\\])*"),\s*([A-Za-z_]+|\'[^\']+\')\)$')
+LINE = re.compile(r'^(RESERVED_WORD|LATER_WORD|DELIMITER|OTHER_SPELLING|TOKEN_CLASS)\(("(?:\\.|[^"\\])*"),\s*([A-Za-z_]+|\'[^\']+\')\)$')
 
 
 def read(path=None):

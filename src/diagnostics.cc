@@ -7,7 +7,6 @@
 #include "explain.h"
 #include "explain_expected.h"
 #include "options.h"
-#include "relaxed_filter.h"
 #include "scanner.h"
 
 // The plain parser's lookahead, bison's global.
@@ -15,13 +14,10 @@ extern int yychar;
 
 namespace {
 
-// Where the lookahead `token` stands: the end of the input, a token the
-// relaxed filter handed from those it read ahead, or the token the scanner
-// returned last.
+// Where the lookahead `token` stands: the end of the input, or the token
+// the scanner returned last.
 Token_Place Lookahead_Place(int token) {
     if (token == 0) return Input_End_Place();
-    Token_Place place;
-    if (Handed_Token_Place(place)) return place;
     return Scanned_Token_Place();
 }
 
@@ -42,14 +38,16 @@ void Keep_Rejection(const char* message, int token) {
 
 }  // namespace
 
-void yyerror(const char* message) {
+void yyerror(const char* message) { Report_Syntax_Error(message, yychar); }
+
+void Report_Syntax_Error(const char* message, int token) {
     const char* reported = message;
     if (strcmp(message, "syntax error") == 0) reported = "parse error";
     if (strcmp(message, "memory exhausted") == 0) reported = "parser stack overflow";
     fflush(stdout);
     printf("\nERROR:'%s' in your Source Code!!!!\n", reported);
     printf("String:(%s) Line:%lld Column:%lld\n", yytext ? yytext : "", line_number, column);
-    if (!explaining) Keep_Rejection(message, yychar);
+    if (!explaining) Keep_Rejection(message, token);
 }
 
 void Tell_Rejection() {

@@ -10,6 +10,9 @@
 // unexpected ... (--explain tells more)"); with it, the explanation says
 // that and more.
 void yyerror(const char* message);
+// The same for a parser whose lookahead is `token` (yyerror passes the
+// plain parser's).
+void Report_Syntax_Error(const char* message, int token);
 // Writes the line kept for the last rejection, if any, and forgets it.  The
 // program calls it after a rejected run; a process that runs translations
 // of its own (a test, the fuzzer) keeps its error stream quiet.

@@ -33,17 +33,15 @@ const int shown_warnings = 20;
 // The stack when the first of the kept tokens was read, and those tokens.
 std::vector<short> checkpoint;
 std::vector<unsigned short> codes;
-Token_Place handed_place;
 
 long long skipped_count = 0;
 
 const Parse_Tables* T = nullptr;  // the explained parser's, for the run
 
-// The place of the lookahead: as handed over, as scanned, or the end of the
-// input (the end of the last line when the input ends with a line end).
+// The place of the lookahead: as scanned, or the end of the input (the end
+// of the last line when the input ends with a line end).
 Token_Place Lookahead_Place(int lookahead, bool& at_end) {
     at_end = lookahead == 0;
-    if (explain_place_handed) return handed_place;
     if (!at_end) return Scanned_Token_Place();
     Token_Place place{line_number, column + 1, column + 1};
     if (column == 0 && line_number > 1) {
@@ -82,19 +80,10 @@ void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
 
 // ---- Parser side ------------------------------------------------------------------
 
-// A place handed over by a token filter for the lookahead; forgotten at
-// every read.
-bool explain_place_handed = false;
-
 Source_Span Explain_Token_Span(int token) {
     bool at_end;
     Token_Place place = Lookahead_Place(token, at_end);
     return Source_Span{place.line, place.first_column, place.line, place.end_column};
-}
-
-void Explain_Hand_Place(Token_Place place) {
-    handed_place = place;
-    explain_place_handed = true;
 }
 
 void Explain_Checkpoint(const short* stack, long depth) {
@@ -144,7 +133,6 @@ void Explain_Start(const Parse_Tables* tables) {
     Mirror_Start();
     skipped_count = 0;
     Warnings_Start();
-    explain_place_handed = false;
     explain_codes = explain_next = explain_end = nullptr;
 }
 

@@ -41,16 +41,11 @@ extern unsigned short* explain_end;
 void Explain_Checkpoint(const short* stack, long depth);
 
 // Called by the explained parser around the reading of each token; its
-// stack holds the states up to `depth`.  A filter between scanner and
-// parser that reads ahead hands the place of each token it returns with
-// Explain_Hand_Place.
-extern bool explain_place_handed;
+// stack holds the states up to `depth`.
 inline void Explain_Before_Read(const short* stack, long depth) {
-    explain_place_handed = false;
     if (explain_next == explain_end) Explain_Checkpoint(stack, depth);
 }
 inline void Explain_After_Read(int token) { *explain_next++ = static_cast<unsigned short>(token); }
-void Explain_Hand_Place(Token_Place place);
 
 // The span of the token just read (code `token`).
 Source_Span Explain_Token_Span(int token);

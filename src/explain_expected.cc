@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "parser.hh"
+#include "relaxed.h"
 #include "scanner.h"
 
 namespace explanation {
@@ -17,6 +18,7 @@ const Parse_Tables* T = nullptr;  // the explained parser's, for the run
 // A token's spelling as quoted in a message, or its class; from the token
 // list (tokens.def).
 std::string Spelling(int code) {
+    if (const char* later = Later_Word(code)) return std::string("'") + later + "'";
     if (code == 0) return "end of input";
     if (code > 0 && code < 256) return std::string("'") + static_cast<char>(code) + "'";
     switch (code) {

@@ -7,7 +7,7 @@ namespace explanation {
 
 namespace {
 
-// Said of the constructs that the relaxed reading rewrites.
+// Said of the constructs that the relaxed reading reads.
 const std::string kRelaxed = "; --relaxed reads it";
 
 bool Is_Logical(int code) {
@@ -43,22 +43,22 @@ std::string Hint(const Context& c) {
         if (w == "if" || w == "case" || w == "record" || w == "units" || w == "component")
             return "a name after 'end " + w + "' is VHDL-93; in VHDL-87 write 'end " + w + ";'" + kRelaxed;
     }
-    if (id == "xnor") return "'xnor' is VHDL-93; in VHDL-87 write 'not (A xor B)'";
+    if (id == "xnor") return "'xnor' is VHDL-93; in VHDL-87 write 'not (A xor B)'" + kRelaxed;
     if (id == "sll" || id == "srl" || id == "sla" || id == "sra" || id == "rol" || id == "ror")
         return "the shift operator '" + id + "' is VHDL-93; in VHDL-87 shift with a slice and a "
-               "concatenation, as 'A(6 downto 0) & '0'' for 'A sll 1'";
-    if (id == "shared") return "shared variables are VHDL-93; in VHDL-87 use a signal";
+               "concatenation, as 'A(6 downto 0) & '0'' for 'A sll 1'" + kRelaxed;
+    if (id == "shared") return "shared variables are VHDL-93; in VHDL-87 use a signal" + kRelaxed;
     if (c.Near(2, {t_GENERATE}) &&
         (code == t_SIGNAL || code == t_CONSTANT || code == t_TYPE || code == t_SUBTYPE ||
          code == t_COMPONENT || code == t_FUNCTION || code == t_PROCEDURE || code == t_ATTRIBUTE ||
          code == t_ALIAS || code == t_FILE || code == t_USE || code == t_BEGIN))
         return code == t_BEGIN
                    ? "'begin' after 'generate' is VHDL-93; leave it out in VHDL-87, and put any "
-                     "declarations in a block statement inside: 'B: block DECLARATIONS begin ... end block;'"
+                     "declarations in a block statement inside: 'B: block DECLARATIONS begin ... end block;'" + kRelaxed
                    : "a declarative part in a generate statement is VHDL-93; in VHDL-87 put a block "
-               "statement inside it: 'B: block DECLARATIONS begin ... end block;'";
+                     "statement inside it: 'B: block DECLARATIONS begin ... end block;'" + kRelaxed;
     if (code == t_ALL && c.Top(0, '(') && c.Top(1, t_PROCESS))
-        return "'process (all)' is VHDL-2008; in VHDL-87 list every signal the process reads";
+        return "'process (all)' is VHDL-2008; in VHDL-87 list every signal the process reads" + kRelaxed;
     if (id == "protected")
         return "protected types are VHDL-2000; VHDL-87 has none: keep the state in signals, or in "
                "variables passed to procedures";

@@ -26,9 +26,9 @@
 #include "literals.h"
 #include "scanner.h"
 #include "type_names.h"
-#include "relaxed_filter.h"
+#include "relaxed.h"
 
-/* Tokens come through Next_Token: the scanner, or the relaxed filter. */
+/* Tokens come through Next_Token (relaxed.h). */
 #undef yylex
 #define yylex() Next_Token()
 #define YYINITDEPTH 200

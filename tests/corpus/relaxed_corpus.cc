@@ -13,7 +13,7 @@
 #include <system_error>
 #include <vector>
 
-#include "relaxed_filter.h"
+#include "options.h"
 #include "run.h"
 
 namespace {
@@ -47,7 +47,7 @@ bool Translate(const std::string& path, bool relaxed, Outcome& outcome) {
     int saved_out = dup(STDOUT_FILENO), saved_err = dup(STDERR_FILENO);
     dup2(fileno(output), STDOUT_FILENO);
     dup2(fileno(errors), STDERR_FILENO);
-    Use_Relaxed_Reading(relaxed);
+    relaxed_reading = relaxed;
     outcome.result = Run_Translation(input);
     fflush(stdout);
     fflush(stderr);

@@ -6,6 +6,9 @@
 //
 //   count_reductions FILE...
 //
+// Built with COUNT_LATER, it counts the later grammar's parser instead, with
+// the files read as --relaxed reads them.
+//
 // Prints one line per rule reduced at least once: RULE COUNT LINE, where
 // RULE is the rule's number in bison's report and LINE its line in the
 // grammar file.  The translations themselves are discarded.
@@ -20,7 +23,14 @@
 #include "reduction_trace.h"
 #include "run.h"
 
+#ifdef COUNT_LATER
+#include "options.h"
+extern int later_debug;
+#define parser_debug later_debug
+#else
 extern int yydebug;
+#define parser_debug yydebug
+#endif
 
 namespace {
 
@@ -53,7 +63,10 @@ int main(int argc, char** argv) {
         perror("count_reductions");
         return 2;
     }
-    yydebug = 1;
+    parser_debug = 1;
+#ifdef COUNT_LATER
+    relaxed_reading = true;
+#endif
     for (int i = 1; i < argc; ++i) {
         FILE* input = fopen(argv[i], "rb");
         if (!input) {

@@ -14,8 +14,9 @@ export BISON=$bison
 fail=0
 step() { echo "-- $*"; }
 
-mkdir "$tmp/src"
+mkdir "$tmp/src" "$tmp/cmake"
 cp -R "$root"/src/. "$tmp/src"/
+cp "$root/cmake/join_grammars.cmake" "$tmp/cmake"/
 python3 "$here/relayout.py" "$root/src/parser.y" > "$tmp/src/parser.y" || exit 1
 # With one value type the scanner sets yylval itself.
 if grep -q 'api.value.type' "$tmp/src/parser.y"; then

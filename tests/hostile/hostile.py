@@ -449,8 +449,9 @@ class Large(Hostile):
 
 
 class Relaxed(Hostile):
-    """The relaxed reading's filter holds a bounded number of tokens; a
-    process list streams through it."""
+    """The relaxed reading holds no token back and keeps the nesting limits
+    of the default reading: a process list or a guard of any length streams
+    through it."""
 
     def relaxed(self, data, **kw):
         r = translate(data, args=("--relaxed",), **kw)

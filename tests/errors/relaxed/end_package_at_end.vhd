@@ -1,3 +1,4 @@
--- the input ends inside end package [body]: left as read
+-- the input ends inside end package [body]: the error is at the end of
+-- the input
 package p is
 end package

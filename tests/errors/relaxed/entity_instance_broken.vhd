@@ -1,5 +1,5 @@
--- an entity instantiation whose architecture name is not closed is left as
--- read: the parser stops at entity
+-- an entity instantiation whose architecture name is not closed: the
+-- parser stops at the port after rtl
 architecture a of e is
 begin
   u1 : entity work.adder(rtl port map (x);

@@ -1,5 +1,5 @@
--- an inserted token is named with its own text at the position of the
--- token it was inserted before: no assert in a package declaration
+-- no report statement in a package declaration: the parser stops at
+-- report, at its own position
 package p is
   constant c : integer := 1;
       report "x";

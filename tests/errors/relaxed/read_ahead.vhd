@@ -1,5 +1,4 @@
--- the filter reads past the token the parser stops at: the report names
--- entity, where the parser stopped, not the 5 read last
+-- an entity instantiation broken by a number: the parser stops at the 5
 architecture a of e is
 begin
   u1 : entity

@@ -1,0 +1,380 @@
+/* The later editions' alternatives: what --relaxed reads beyond VHDL-87.
+ *
+ * This file is not a grammar of its own.  The build joins it to parser.y
+ * (cmake/join_grammars.cmake) into the later grammar: its declarations go
+ * in front of parser.y's precedence levels of the adding and multiplying
+ * operators, its productions after parser.y's, and its epilogue replaces
+ * parser.y's.  Every production here adds an alternative to a nonterminal
+ * of parser.y, or defines a nonterminal of its own (named later_...), with
+ * one action in the same style: where the form has a VHDL-87 twin, the
+ * action writes exactly the twin's translation; else its format is the
+ * translation.
+ *
+ * The words reserved by the later editions only (context, postponed, pure,
+ * impure, shared, xnor and the shift operators) reach this grammar as
+ * keywords where it takes them and as identifiers elsewhere (relaxed.h).
+ */
+
+%code {
+#include "relaxed.h"
+
+/* Every token is read through the relaxed token source, which is shown the
+   parser's stack first; the scanner's value is copied to this parser's. */
+#undef yylex
+#ifdef EXPLAINED_DEBUG
+#define yylex() (Show_Parser_Stack(yyss, yyssp - yyss), Read_Explained(yyss, yyssp - yyss))
+#else
+#include <cstring>
+static int Read_Later(const short* stack, long depth) {
+    Show_Parser_Stack(stack, depth);
+    int token = Next_Token();
+    memcpy(&yylval, scanned_value, sizeof yylval);
+    return token;
+}
+#define yylex() Read_Later(yyss, yyssp - yyss)
+/* The error is the one report of the default run (diagnostics.h), with
+   this parser's lookahead. */
+#undef yyerror
+#define yyerror(message) Report_Syntax_Error(message, yychar)
+#endif
+}
+
+/* Words reserved by the later editions. */
+%token t_CONTEXT        363
+%token t_IMPURE         364
+%token t_POSTPONED      365
+%token t_PURE           366
+%token t_SHARED         367
+%token t_XNOR           368
+%token t_SLL            369
+%token t_SLA            370
+%token t_SRL            371
+%token t_SRA            372
+%token t_ROL            373
+%token t_ROR            374
+
+/* The shift operators bind between the relations and the adding operators,
+   and do not chain. */
+%nonassoc t_SLL t_SLA t_SRL t_SRA t_ROL t_ROR
+
+%%
+/****************************************************************************
+ * Design units: context references and context declarations leave no text
+ ****************************************************************************/
+
+context_list
+    : context_list t_CONTEXT sel_list ';'               { $$ = $1; Drop($2, $3); }
+    | context_list later_context_decl                   { $$ = $1; Drop($2); }
+    ;
+/* A file may end with context declarations. */
+design_file
+    : design_unit_list later_context_tail               { $$ = $1; Drop($2); }
+    | later_context_tail                                { $$ = $1; }
+    ;
+later_context_tail
+    : context_list later_context_decl                   { Drop($1, $2); $$ = Empty(); }
+    ;
+later_context_decl
+    : t_CONTEXT t_Identifier t_IS context_list
+      t_END later_context_decl_1 ';'                    { Drop($1, $2, $3, $4, $5, $6); $$ = Empty(); }
+    ;
+/* closing word and name */
+later_context_decl_1
+    : %empty                                            { $$ = Empty(); }
+    | t_Identifier                                      { $$ = $1; }
+    | t_CONTEXT                                         { $$ = $1; }
+    | t_CONTEXT t_Identifier                            { Drop($1, $2); $$ = Empty(); }
+    ;
+
+/****************************************************************************
+ * Closing words and names: end entity e, end if l, ...
+ ****************************************************************************/
+
+entity_decl_5
+    : t_ENTITY                                          { Drop($1); $$ = Empty(); }
+    | t_ENTITY t_Identifier                             { $$ = $2; Drop($1); }
+    ;
+arch_body_2
+    : t_ARCHITECTURE                                    { Drop($1); $$ = Empty(); }
+    | t_ARCHITECTURE t_Identifier                       { $$ = $2; Drop($1); }
+    ;
+config_decl_2
+    : t_CONFIGURATION                                   { Drop($1); $$ = Empty(); }
+    | t_CONFIGURATION t_Identifier                      { $$ = $2; Drop($1); }
+    ;
+package_decl_2
+    : t_PACKAGE                                         { Drop($1); $$ = Empty(); }
+    | t_PACKAGE t_Identifier                            { $$ = $2; Drop($1); }
+    ;
+package_body_2
+    : t_PACKAGE t_BODY                                  { Drop($1, $2); $$ = Empty(); }
+    | t_PACKAGE t_BODY t_Identifier                     { $$ = $3; Drop($1, $2); }
+    ;
+subprog_body_2
+    : t_FUNCTION                                        { Drop($1); $$ = Empty(); }
+    | t_FUNCTION designator                             { $$ = $2; Drop($1); }
+    | t_PROCEDURE                                       { Drop($1); $$ = Empty(); }
+    | t_PROCEDURE designator                            { $$ = $2; Drop($1); }
+    ;
+if_stat
+    : t_IF expr t_THEN seq_stats if_stat_1 if_stat_2
+      t_END t_IF t_Identifier ';'                       { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $2, $4, $5, $6); Drop($1, $3, $7, $8, $9); }
+    ;
+case_stat
+    : t_CASE expr t_IS case_stat_1
+      t_END t_CASE t_Identifier ';'                     { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $4); Drop($1, $3, $5, $6, $7); }
+    ;
+record_type_definition
+    : t_RECORD record_type_definition_1
+      t_END t_RECORD t_Identifier                       { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); Drop($5); }
+    ;
+physical_type_definition
+    : range_constraint t_UNITS physical_type_definition_1
+      t_END t_UNITS t_Identifier                        { $$ = Compose("%s %s %s %s %s", $1, $2, $3, $4, $5); Drop($6); }
+    ;
+
+/****************************************************************************
+ * Heads with is: component c is, process ... is, block ... is
+ ****************************************************************************/
+
+comp_decl
+    : t_COMPONENT t_Identifier t_IS comp_decl_1 comp_decl_2
+      t_END t_COMPONENT later_closing_name ';'          { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $4, $5, $6, $7); Drop($3, $8); }
+    | t_COMPONENT t_Identifier comp_decl_1 comp_decl_2
+      t_END t_COMPONENT t_Identifier ';'                { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); Drop($7); }
+    ;
+/* closing name, dropped */
+later_closing_name
+    : %empty                                            { $$ = Empty(); }
+    | t_Identifier                                      { Drop($1); $$ = Empty(); }
+    ;
+procs_stat1
+    : t_PROCESS procs_stat1_1 t_IS procs_stat1_2 t_BEGIN
+      seq_stats t_END later_process_end procs_stat1_3 ';' { $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $4, $6); Drop($1, $2, $3, $5, $7, $8, $9); }
+    | t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN
+      seq_stats t_END t_POSTPONED t_PROCESS procs_stat1_3 ';' { $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8, $9); }
+    ;
+/* end [postponed] process */
+later_process_end
+    : t_PROCESS                                         { $$ = $1; }
+    | t_POSTPONED t_PROCESS                             { Drop($1); $$ = $2; }
+    ;
+/* process (all) lists nothing */
+procs_stat1_1
+    : '(' t_ALL ')'                                     { Drop($2); $$ = Make_String("()"); }
+    ;
+block_stat
+    : t_Identifier ':' t_BLOCK block_stat_1 t_IS
+      block_stat_2 block_stat_3 block_stat_4 t_BEGIN
+      concurrent_stats t_END t_BLOCK block_stat_5 ';'   { $$ = Compose("%s : %s %s %s %s %s %s %s %s %s %s;\n", $1, $3, $4, $6, $7, $8, $9, $10, $11, $12, $13); Drop($5); }
+    ;
+
+/****************************************************************************
+ * Postponed processes and assertions, pure and impure functions
+ ****************************************************************************/
+
+procs_stat
+    : t_Identifier ':' t_POSTPONED procs_stat1          { EXPLAINED(Explain_Process(AT(1), true)); $$ = Compose("%s %s", $1, $4); Drop($3); }
+    | t_POSTPONED procs_stat1                           { EXPLAINED(Explain_Process(AT(2), false)); $$ = Compose("process_A %s", $2); Drop($1); }
+    ;
+concurrent_assertion_stat
+    : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    | t_POSTPONED assertion_stat                        { $$ = $2; Drop($1); }
+    ;
+/* Where postponed is no statement's first word, it is a name, as in
+   VHDL-87. */
+mark
+    : t_POSTPONED                                       { EXPLAINED(Explain_Mark(AT(1), Text($1))); $$ = Mark_Of($1); }
+    ;
+subprog_spec
+    : later_purity t_FUNCTION designator
+      subprog_spec_2 t_RETURN mark                      { $$ = Compose("%s %s %s\n%s\n", Mark_Of($6), $3, $4, Take_Declarations()); Drop($1, $2, $5); }
+    ;
+later_purity
+    : t_PURE                                            { $$ = $1; }
+    | t_IMPURE                                          { $$ = $1; }
+    ;
+
+/****************************************************************************
+ * The report statement: assert false report ...
+ ****************************************************************************/
+
+assertion_stat
+    : t_REPORT expr assertion_stat_2 ';'                { $$ = Compose("/* assert %s %s %s %s */\n", Mark_Of(Make_String("false")), $1, $2, $3); }
+    ;
+
+/****************************************************************************
+ * Entity instantiation: the entity's name as a component's
+ ****************************************************************************/
+
+comp_inst_stat
+    : t_Identifier ':' later_instantiated_unit t_GENERIC t_MAP
+      association_list comp_inst_stat_1 ';'             { $$ = Compose("%s : %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7); }
+    | t_Identifier ':' later_instantiated_unit t_PORT
+      t_MAP association_list ';'                        { $$ = Compose("%s : %s %s %s %s;\n", $1, $3, $4, $5, $6); }
+    ;
+/* entity [library .] name [(architecture)], or component name */
+later_instantiated_unit
+    : t_ENTITY t_Identifier later_architecture          { $$ = Mark_Of($2); Drop($1, $3); }
+    | t_ENTITY t_Identifier '.'
+      t_Identifier later_architecture                   { $$ = Mark_Of($4); Drop($1, $2, $5); }
+    | t_COMPONENT mark                                  { $$ = $2; Drop($1); }
+    ;
+/* architecture name, dropped */
+later_architecture
+    : %empty                                            { $$ = Empty(); }
+    | '(' t_Identifier ')'                              { Drop($2); $$ = Empty(); }
+    ;
+
+/****************************************************************************
+ * Generate statements with begin, and with a declarative part
+ ****************************************************************************/
+
+/* generate begin ... end generate reads as generate ... end generate;
+   declarations before begin go into a block labelled like the generate:
+   L : block DECLARATIONS begin STATEMENTS end block; */
+generate_stat
+    : t_Identifier ':' generation_scheme t_GENERATE
+      t_BEGIN concurrent_stats t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s %s %s %s;\n", $1, $3, $4, $6, $7, $8, $9); Drop($5); }
+    | t_Identifier ':' generation_scheme t_GENERATE
+      later_generate_decls t_BEGIN concurrent_stats
+      t_END t_GENERATE generate_stat_1 ';'              { $$ = Compose("%s : %s %s  %s : block    %s %s %s end block ;\n %s %s %s;\n", $1, $3, $4, Copy($1), $5, $6, $7, $8, $9, $10); }
+    ;
+/* VHDL-2008's branches of an if generate: elsif COND generate, else
+   generate; each with its own statements, after begin or not, and any
+   declarations in an unlabelled block:
+     " else if (%s) generate %s"   " else generate %s" */
+generate_stat
+    : t_Identifier ':' generation_scheme t_GENERATE
+      concurrent_stats later_generate_branches t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s%s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9); }
+    | t_Identifier ':' generation_scheme t_GENERATE
+      later_generate_body_1 later_generate_branches t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s%s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9); }
+    ;
+/* branches after the first */
+later_generate_branches
+    : later_generate_branch                             { $$ = $1; }
+    | later_generate_branches later_generate_branch     { $$ = Compose("%s%s", $1, $2); }
+    ;
+later_generate_branch
+    : t_ELSIF expr t_GENERATE concurrent_stats          { $$ = Compose(" else if (%s) %s %s", $2, $3, $4); Drop($1); }
+    | t_ELSIF expr t_GENERATE later_generate_body_1     { $$ = Compose(" else if (%s) %s %s", $2, $3, $4); Drop($1); }
+    | t_ELSE t_GENERATE concurrent_stats                { $$ = Compose(" %s %s %s", $1, $2, $3); }
+    | t_ELSE t_GENERATE later_generate_body_1           { $$ = Compose(" %s %s %s", $1, $2, $3); }
+    ;
+/* a branch's statements after begin, with declarations before it or not */
+later_generate_body_1
+    : t_BEGIN concurrent_stats                          { $$ = $2; Drop($1); }
+    | later_generate_decls t_BEGIN concurrent_stats     { $$ = Compose(" block    %s %s %s end block ;\n", $1, $2, $3); }
+    ;
+/* declarative items, joined as a block's */
+later_generate_decls
+    : block_stat_6                                      { $$ = Compose(" %s", $1); }
+    | later_generate_decls block_stat_6                 { $$ = Compose("%s %s", $1, $2); }
+    ;
+
+/****************************************************************************
+ * Declarations: shared variables, files, aliases, file parameters
+ ****************************************************************************/
+
+block_decltve_item
+    : later_shared_variable_decl                        { $$ = $1; }
+    ;
+package_decltve_item
+    : later_shared_variable_decl                        { $$ = $1; }
+    ;
+package_body_decltve_item
+    : later_shared_variable_decl                        { $$ = $1; }
+    ;
+entity_decltve_item
+    : later_shared_variable_decl                        { $$ = $1; }
+    ;
+later_shared_variable_decl
+    : t_SHARED variable_decl                            { $$ = $2; Drop($1); }
+    ;
+/* file f : T; and file f : T open KIND is NAME; (read as is NAME) */
+file_decl
+    : t_FILE t_Identifier ':' subtype_indic ';'         { $$ = Compose("%s %s:%s;\n", $1, $2, $4); }
+    | t_FILE t_Identifier ':' subtype_indic
+      t_OPEN t_Identifier t_IS expr ';'                 { $$ = Compose("%s %s:%s %s  %s;\n", $1, $2, $4, $7, $8); Drop($5, $6); }
+    ;
+alias_decl
+    : t_ALIAS t_Identifier t_IS name ';'                { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
+    ;
+/* a file parameter reads as one of mode in */
+interf_element_1
+    : t_FILE                                            { Drop($1); $$ = Empty(); }
+    ;
+
+/****************************************************************************
+ * Operators: xnor, the shift operators
+ ****************************************************************************/
+
+expr
+    : later_xnor_relation                               { $$ = $1; }
+    ;
+later_xnor_relation
+    : relation t_XNOR relation                          { $$ = Compose("!(%s ^ %s)", $1, $3); Drop($2); }
+    | later_xnor_relation t_XNOR relation               { $$ = Compose("!(%s ^ %s)", $1, $3); Drop($2); }
+    ;
+relation
+    : relation t_SLL relation                           { $$ = Compose("%s << %s", $1, $3); Drop($2); }
+    | relation t_SLA relation                           { $$ = Compose("%s << %s", $1, $3); Drop($2); }
+    | relation t_SRL relation                           { $$ = Compose("%s >> %s", $1, $3); Drop($2); }
+    | relation t_SRA relation                           { $$ = Compose("%s >> %s", $1, $3); Drop($2); }
+    | relation t_ROL relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
+    | relation t_ROR relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
+    ;
+
+/****************************************************************************
+ * The subtype of an object: x'subtype as a subtype indication
+ ****************************************************************************/
+
+/* The object's name stands for the type, as a type mark would. */
+subtype_indic
+    : mark t_Apostrophe t_SUBTYPE                       { Record_Subtype($1, Empty()); $$ = Compose("%s /* %s %s */", $1, $2, $3); }
+    ;
+
+/****************************************************************************
+ * A conditional signal assignment without a final else
+ ****************************************************************************/
+
+/* x <= a when c;  x <= a when c else b when d;  keep their last condition */
+condal_wavefrms
+    : condal_wavefrms_1 wavefrm t_WHEN expr             { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
+    ;
+
+/****************************************************************************
+ * VHDL-2008's reduction operators: xor (v), written with their own word
+ ****************************************************************************/
+
+relation
+    : t_AND primary                                     { $$ = Compose("%s %s", $1, $2); }
+    | t_OR primary                                      { $$ = Compose("%s %s", $1, $2); }
+    | t_XOR primary                                     { $$ = Compose("%s %s", $1, $2); }
+    | t_NAND primary                                    { $$ = Compose("%s %s", $1, $2); }
+    | t_NOR primary                                     { $$ = Compose("%s %s", $1, $2); }
+    ;
+
+/****************************************************************************
+ * Named association in a call: always an argument list
+ ****************************************************************************/
+
+gen_association_list_1
+    : later_named_element                               { $$ = $1; Count_Further_Element(); }
+    | gen_association_list_1 ',' later_named_element    { $$ = Compose("%s, %s", $1, $3); Count_Further_Element(); }
+    ;
+later_named_element
+    : expr t_Arrow actual_part                          { $$ = Compose("/* %s => */ %s", $1, $3); Drop($2); }
+    ;
+
+%%
+/* The later grammar's tables, for the relaxed token source (relaxed.h). */
+#ifdef LATER_DEBUG
+const Parse_Tables later_tables = {
+    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, yytranslate, yystos,
+    YYPACT_NINF, YYTABLE_NINF, YYLAST, YYNTOKENS, YYFINAL, YYMAXUTOK, YYMAXDEPTH,
+};
+#endif
