@@ -31,7 +31,7 @@ void Print_Help() {
     fputs("\n\t--------", stdout);
     fputs("\n\t-DEBUG : Prints Debugging information.", stdout);
     fputs("\n\t--explain : Explains a rejected design, and warns where the C text misleads, on standard error.", stdout);
-    fputs("\n\t--relaxed : Also reads the later editions' most common spellings.", stdout);
+    fputs("\n\t--relaxed : Also reads the common forms of VHDL-93 and VHDL-2008.", stdout);
     fputs("\n\t--version : Prints the version and the licence, then exits.", stdout);
     fputs("\n\t-h, --help : Prints this list, then exits.", stdout);
     fputs("\n\n", stdout);
