@@ -198,6 +198,8 @@ static int Read_Explained(const short* stack, long depth) {
 
 %start start
 
+/* A production without an action passes the value of its one symbol up
+   unchanged (bison's default action). */
 %%
 /****************************************************************************
  * Design file, literals and identifier lists
@@ -208,26 +210,26 @@ start
     : design_file                                       { Print_Translation($1); Drop($1); $$ = nullptr; }
     ;
 design_file
-    : design_unit_list                                  { $$ = $1; }
+    : design_unit_list
     ;
 design_unit_list
-    : design_unit                                       { $$ = $1; }
+    : design_unit
     | design_unit_list design_unit                      { $$ = Compose("%s %s", $1, $2); }
     ;
 designator
-    : t_Identifier                                      { $$ = $1; }
+    : t_Identifier
     | t_StringLit                                       { $$ = Convert_String_To_Int(Text($1)); Drop($1); }
     ;
 literal
-    : t_AbstractLit                                     { $$ = $1; }
-    | t_CharacterLit                                    { $$ = $1; }
+    : t_AbstractLit
+    | t_CharacterLit
     | t_BitStringLit                                    { EXPLAINED(Explain_Bit_String(AT(1), Text($1))); $$ = Convert_String_To_Int(Text($1)); Drop($1); }
-    | physical_literal_no_default                       { $$ = $1; }
-    | t_NULL                                            { $$ = $1; }
+    | physical_literal_no_default
+    | t_NULL
     ;
 enumeration_literal
-    : t_CharacterLit                                    { $$ = $1; }
-    | t_Identifier                                      { $$ = $1; }
+    : t_CharacterLit
+    | t_Identifier
     ;
 physical_literal
     : physical_literal_1 t_Identifier                   { $$ = Compose("%s %s", $1, $2); }
@@ -235,13 +237,13 @@ physical_literal
 /* optional abstract literal of a physical literal */
 physical_literal_1
     : %empty                                            { $$ = Empty(); }
-    | t_AbstractLit                                     { $$ = $1; }
+    | t_AbstractLit
     ;
 physical_literal_no_default
     : t_AbstractLit t_Identifier                        { $$ = Compose("%s %s", $1, $2); }
     ;
 idf_list
-    : t_Identifier                                      { $$ = $1; }
+    : t_Identifier
     | idf_list ',' t_Identifier                         { $$ = Compose("%s,%s", $1, $3); }
     ;
 
@@ -259,14 +261,14 @@ context_list
     ;
 lib_unit
     : entity_decl                                       { $$ = Entity_Unit($1); }
-    | config_decl                                       { $$ = $1; }
-    | package_decl                                      { $$ = $1; }
-    | arch_body                                         { $$ = $1; }
-    | package_body                                      { $$ = $1; }
-    | procs_stat                                        { $$ = $1; }
-    | signal_decl                                       { $$ = $1; }
-    | type_decl                                         { $$ = $1; }
-    | subprog_body                                      { $$ = $1; }
+    | config_decl
+    | package_decl
+    | arch_body
+    | package_body
+    | procs_stat
+    | signal_decl
+    | type_decl
+    | subprog_body
     ;
 context_item
     : lib_clause                                        { Drop($1); $$ = Empty(); }
@@ -279,7 +281,7 @@ use_clause
     : t_USE sel_list ';'                                { $$ = Compose("%s %s;\n", $1, $2); }
     ;
 sel_list
-    : sel_name                                          { $$ = $1; }
+    : sel_name
     | sel_list ',' sel_name                             { $$ = Compose("%s, %s", $1, $3); }
     ;
 
@@ -300,7 +302,7 @@ entity_start
 /* closing name */
 entity_decl_5
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 /* statement part */
 entity_decl_4
@@ -338,7 +340,7 @@ arch_start
 /* closing name */
 arch_body_2
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 /* declarative items, joined without a separator */
 arch_body_1
@@ -360,12 +362,12 @@ config_start
     ;
 /* one declarative item */
 config_decl_3
-    : config_decltve_item                               { $$ = $1; }
+    : config_decltve_item
     ;
 /* closing name */
 config_decl_2
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 /* declarative items */
 config_decl_1
@@ -386,12 +388,12 @@ package_start
     ;
 /* one declarative item */
 package_decl_3
-    : package_decltve_item                              { $$ = $1; }
+    : package_decltve_item
     ;
 /* closing name */
 package_decl_2
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 /* declarative items */
 package_decl_1
@@ -407,12 +409,12 @@ pack_body_start
     ;
 /* one declarative item */
 package_body_3
-    : package_body_decltve_item                         { $$ = $1; }
+    : package_body_decltve_item
     ;
 /* closing name */
 package_body_2
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 /* declarative items */
 package_body_1
@@ -425,61 +427,61 @@ package_body_1
  ****************************************************************************/
 
 common_decltve_item
-    : type_decl                                         { $$ = $1; }
-    | subtype_decl                                      { $$ = $1; }
-    | constant_decl                                     { $$ = $1; }
-    | file_decl                                         { $$ = $1; }
-    | alias_decl                                        { $$ = $1; }
-    | subprog_decl                                      { $$ = $1; }
-    | use_clause                                        { $$ = $1; }
+    : type_decl
+    | subtype_decl
+    | constant_decl
+    | file_decl
+    | alias_decl
+    | subprog_decl
+    | use_clause
     ;
 entity_decltve_item
-    : common_decltve_item                               { $$ = $1; }
-    | subprog_body                                      { $$ = $1; }
-    | attribute_decl                                    { $$ = $1; }
-    | attribute_spec                                    { $$ = $1; }
-    | disconnection_spec                                { $$ = $1; }
-    | signal_decl                                       { $$ = $1; }
+    : common_decltve_item
+    | subprog_body
+    | attribute_decl
+    | attribute_spec
+    | disconnection_spec
+    | signal_decl
     ;
 block_decltve_item
-    : common_decltve_item                               { $$ = $1; }
-    | subprog_body                                      { $$ = $1; }
-    | comp_decl                                         { $$ = $1; }
-    | attribute_decl                                    { $$ = $1; }
-    | attribute_spec                                    { $$ = $1; }
-    | config_spec                                       { $$ = $1; }
-    | disconnection_spec                                { $$ = $1; }
-    | signal_decl                                       { $$ = $1; }
+    : common_decltve_item
+    | subprog_body
+    | comp_decl
+    | attribute_decl
+    | attribute_spec
+    | config_spec
+    | disconnection_spec
+    | signal_decl
     ;
 package_decltve_item
-    : common_decltve_item                               { $$ = $1; }
-    | comp_decl                                         { $$ = $1; }
-    | attribute_decl                                    { $$ = $1; }
-    | attribute_spec                                    { $$ = $1; }
-    | disconnection_spec                                { $$ = $1; }
-    | signal_decl                                       { $$ = $1; }
+    : common_decltve_item
+    | comp_decl
+    | attribute_decl
+    | attribute_spec
+    | disconnection_spec
+    | signal_decl
     ;
 package_body_decltve_item
-    : common_decltve_item                               { $$ = $1; }
-    | subprog_body                                      { $$ = $1; }
+    : common_decltve_item
+    | subprog_body
     ;
 subprog_decltve_item
-    : common_decltve_item                               { $$ = $1; }
-    | subprog_body                                      { $$ = $1; }
-    | attribute_decl                                    { $$ = $1; }
-    | attribute_spec                                    { $$ = $1; }
-    | variable_decl                                     { $$ = $1; }
+    : common_decltve_item
+    | subprog_body
+    | attribute_decl
+    | attribute_spec
+    | variable_decl
     ;
 procs_decltve_item
-    : common_decltve_item                               { $$ = $1; }
-    | subprog_body                                      { $$ = $1; }
-    | attribute_decl                                    { $$ = $1; }
-    | attribute_spec                                    { $$ = $1; }
-    | variable_decl                                     { $$ = $1; }
+    : common_decltve_item
+    | subprog_body
+    | attribute_decl
+    | attribute_spec
+    | variable_decl
     ;
 config_decltve_item
-    : attribute_spec                                    { $$ = $1; }
-    | use_clause                                        { $$ = $1; }
+    : attribute_spec
+    | use_clause
     ;
 
 /****************************************************************************
@@ -499,12 +501,12 @@ subprog_spec
 /* function parameters */
 subprog_spec_2
     : %empty                                            { $$ = Empty(); }
-    | interf_list                                       { $$ = $1; }
+    | interf_list
     ;
 /* procedure parameters */
 subprog_spec_1
     : %empty                                            { $$ = Empty(); }
-    | interf_list                                       { $$ = $1; }
+    | interf_list
     ;
 subprog_body
     : subprog_spec t_IS subprog_body_1 t_BEGIN
@@ -512,12 +514,12 @@ subprog_body
     ;
 /* one declarative item */
 subprog_body_3
-    : subprog_decltve_item                              { $$ = $1; }
+    : subprog_decltve_item
     ;
 /* closing designator */
 subprog_body_2
     : %empty                                            { $$ = Empty(); }
-    | designator                                        { $$ = $1; }
+    | designator
     ;
 /* declarative items */
 subprog_body_1
@@ -534,7 +536,7 @@ interf_list
     ;
 /* elements */
 interf_list_1
-    : interf_element                                    { $$ = $1; }
+    : interf_element
     | interf_list_1 ';' interf_element                  { $$ = Compose("%s, %s", $1, $3); }
     ;
 /* An element yields its names and appends its C declaration line. */
@@ -550,25 +552,25 @@ interf_element_4
 /* signal kind */
 interf_element_3
     : %empty                                            { $$ = Empty(); }
-    | signal_kind                                       { $$ = $1; }
-    | t_BUFFER                                          { $$ = $1; }
+    | signal_kind
+    | t_BUFFER
     ;
 /* mode */
 interf_element_2
     : %empty                                            { $$ = Empty(); }
-    | mode                                              { $$ = $1; }
+    | mode
     ;
 /* object class */
 interf_element_1
     : %empty                                            { $$ = Empty(); }
-    | object_class                                      { $$ = $1; }
+    | object_class
     ;
 mode
-    : t_IN                                              { $$ = $1; }
-    | t_OUT                                             { $$ = $1; }
-    | t_INOUT                                           { $$ = $1; }
-    | t_BUFFER                                          { $$ = $1; }
-    | t_LINKAGE                                         { $$ = $1; }
+    : t_IN
+    | t_OUT
+    | t_INOUT
+    | t_BUFFER
+    | t_LINKAGE
     ;
 
 /****************************************************************************
@@ -599,23 +601,23 @@ gen_association_list_1
     ;
 association_element
     : formal_part t_Arrow actual_part                   { $$ = Compose("%s %s %s", $1, $2, $3); }
-    | actual_part                                       { $$ = $1; }
+    | actual_part
     ;
 gen_association_element
-    : expr                                              { $$ = $1; }
-    | discrete_range1                                   { $$ = $1; }
+    : expr
+    | discrete_range1
     ;
 formal_part
-    : name                                              { $$ = $1; }
+    : name
     ;
 actual_part
-    : expr                                              { $$ = $1; }
-    | t_OPEN                                            { $$ = $1; }
+    : expr
+    | t_OPEN
     ;
 /* Every simple name passes the type-name table here. */
 mark
     : t_Identifier                                      { EXPLAINED(Explain_Mark(AT(1), Text($1))); $$ = Mark_Of($1); }
-    | sel_name                                          { $$ = $1; }
+    | sel_name
     ;
 
 /****************************************************************************
@@ -623,10 +625,10 @@ mark
  ****************************************************************************/
 
 expr
-    : and_relation                                      { $$ = $1; }
-    | or_relation                                       { $$ = $1; }
-    | xor_relation                                      { $$ = $1; }
-    | relation                                          { $$ = $1; }
+    : and_relation
+    | or_relation
+    | xor_relation
+    | relation
     | relation t_NAND relation                          { $$ = Compose("!(%s & %s)", $1, $3); Drop($2); }
     | relation t_NOR relation                           { $$ = Compose("!(%s | %s)", $1, $3); Drop($2); }
     ;
@@ -643,7 +645,7 @@ xor_relation
     | xor_relation t_XOR relation                       { $$ = Compose("%s ^ %s", $1, $3); Drop($2); }
     ;
 relation
-    : primary                                           { $$ = $1; }
+    : primary
     | t_Plus primary                                    { $$ = Compose("%s %s", $1, $2); }
     | t_Minus primary                                   { $$ = Compose("%s %s", $1, $2); }
     | t_Minus t_ABS primary                             { $$ = Compose("-abs(%s)", $3); Drop($1, $2); }
@@ -665,11 +667,11 @@ relation
     | relation t_Slash relation                         { $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
 primary
-    : name                                              { $$ = $1; }
-    | literal                                           { $$ = $1; }
-    | aggregate                                         { $$ = $1; }
-    | qualified_expr                                    { $$ = $1; }
-    | allocator                                         { $$ = $1; }
+    : name
+    | literal
+    | aggregate
+    | qualified_expr
+    | allocator
     | '(' expr ')'                                      { $$ = Compose("(%s)", $2); }
     ;
 
@@ -678,21 +680,21 @@ primary
  ****************************************************************************/
 
 name
-    : mark                                              { $$ = $1; }
-    | name2                                             { $$ = $1; }
+    : mark
+    | name2
     ;
 name2
     : t_StringLit                                       { $$ = Convert_String_To_Int(Text($1)); Drop($1); }
-    | attribute_name                                    { $$ = $1; }
-    | ifts_name                                         { $$ = $1; }
+    | attribute_name
+    | ifts_name
     ;
 sel_name
     : name '.' suffix                                   { $$ = Compose("%s.%s", $1, $3); }
     ;
 suffix
-    : designator                                        { $$ = $1; }
-    | t_CharacterLit                                    { $$ = $1; }
-    | t_ALL                                             { $$ = $1; }
+    : designator
+    | t_CharacterLit
+    | t_ALL
     ;
 /* A second suffix is dropped. */
 ifts_name
@@ -739,7 +741,7 @@ allocator_1
     ;
 element_association
     : choices t_Arrow expr                              { $$ = Compose("%s %s %s", $1, $2, $3); }
-    | expr                                              { $$ = $1; }
+    | expr
     ;
 choices
     : choice choices_1                                  { $$ = Compose("%s %s", $1, $2); }
@@ -754,9 +756,9 @@ choices_2
     : t_Bar choice                                      { $$ = Compose("%s %s", $1, $2); }
     ;
 choice
-    : expr                                              { $$ = $1; }
+    : expr
     | discrete_range1                                   { EXPLAINED(Explain_Counted_In_Choice(SPAN)); $$ = $1; }
-    | t_OTHERS                                          { $$ = $1; }
+    | t_OTHERS
     ;
 
 /****************************************************************************
@@ -792,7 +794,7 @@ enumeration_type_definition
     ;
 /* literals */
 enumeration_type_definition_1
-    : enumeration_literal                               { $$ = $1; }
+    : enumeration_literal
     | enumeration_type_definition_1
       ',' enumeration_literal                           { $$ = Compose("%s, %s", $1, $3); }
     ;
@@ -814,7 +816,7 @@ unconstrained_array_definition
     ;
 /* index subtypes */
 unconstrained_array_definition_1
-    : index_subtype_definition                          { $$ = $1; }
+    : index_subtype_definition
     | unconstrained_array_definition_1
       ',' index_subtype_definition                      { $$ = Compose("%s%s", $1, $3); }
     ;
@@ -829,7 +831,7 @@ record_type_definition
     ;
 /* element declarations */
 record_type_definition_1
-    : element_decl                                      { $$ = $1; }
+    : element_decl
     | record_type_definition_1 element_decl             { $$ = Compose("%s %s", $1, $2); }
     ;
 element_decl
@@ -883,21 +885,21 @@ index_constraint_1
 /* A range written as a subtype leaves the remembered type mark as it was. */
 discrete_range
     : subtype_indic                                     { Keep_Type_Before_Range(); $$ = $1; }
-    | range_spec                                        { $$ = $1; }
+    | range_spec
     ;
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
-    : subtype_indic1                                    { $$ = $1; }
+    : subtype_indic1
     | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
-    : attribute_name                                    { $$ = $1; }
+    : attribute_name
     | expr direction expr                               { EXPLAINED(Explain_Explicit_Range(SPAN)); Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); Drop($1, $2, $3); }
     ;
 direction
-    : t_TO                                              { $$ = $1; }
-    | t_DOWNTO                                          { $$ = $1; }
+    : t_TO
+    | t_DOWNTO
     ;
 
 /****************************************************************************
@@ -937,13 +939,13 @@ variable_decl_1
     | t_VarAsgn expr                                    { $$ = Compose("= %s", $2); Drop($1); }
     ;
 object_class
-    : t_CONSTANT                                        { $$ = $1; }
-    | t_SIGNAL                                          { $$ = $1; }
-    | t_VARIABLE                                        { $$ = $1; }
+    : t_CONSTANT
+    | t_SIGNAL
+    | t_VARIABLE
     ;
 signal_kind
-    : t_BUS                                             { $$ = $1; }
-    | t_REGISTER                                        { $$ = $1; }
+    : t_BUS
+    | t_REGISTER
     ;
 
 /****************************************************************************
@@ -961,7 +963,7 @@ file_decl
 /* mode */
 file_decl_1
     : %empty                                            { $$ = Empty(); }
-    | mode                                              { $$ = $1; }
+    | mode
     ;
 disconnection_spec
     : t_DISCONNECT signal_list
@@ -969,8 +971,8 @@ disconnection_spec
     ;
 signal_list
     : name signal_list_1                                { $$ = Compose("%s %s", $1, $2); }
-    | t_OTHERS                                          { $$ = $1; }
-    | t_ALL                                             { $$ = $1; }
+    | t_OTHERS
+    | t_ALL
     ;
 /* further names */
 signal_list_1
@@ -993,8 +995,8 @@ entity_spec
     ;
 entity_name_list
     : designator entity_name_list_1                     { $$ = Compose("%s %s", $1, $2); }
-    | t_OTHERS                                          { $$ = $1; }
-    | t_ALL                                             { $$ = $1; }
+    | t_OTHERS
+    | t_ALL
     ;
 /* further designators */
 entity_name_list_1
@@ -1006,19 +1008,19 @@ entity_name_list_2
     : ',' designator                                    { $$ = Compose(",%s", $2); }
     ;
 entity_class
-    : t_ENTITY                                          { $$ = $1; }
-    | t_ARCHITECTURE                                    { $$ = $1; }
-    | t_PACKAGE                                         { $$ = $1; }
-    | t_CONFIGURATION                                   { $$ = $1; }
-    | t_COMPONENT                                       { $$ = $1; }
-    | t_LABEL                                           { $$ = $1; }
-    | t_TYPE                                            { $$ = $1; }
-    | t_SUBTYPE                                         { $$ = $1; }
-    | t_PROCEDURE                                       { $$ = $1; }
-    | t_FUNCTION                                        { $$ = $1; }
-    | t_SIGNAL                                          { $$ = $1; }
-    | t_VARIABLE                                        { $$ = $1; }
-    | t_CONSTANT                                        { $$ = $1; }
+    : t_ENTITY
+    | t_ARCHITECTURE
+    | t_PACKAGE
+    | t_CONFIGURATION
+    | t_COMPONENT
+    | t_LABEL
+    | t_TYPE
+    | t_SUBTYPE
+    | t_PROCEDURE
+    | t_FUNCTION
+    | t_SIGNAL
+    | t_VARIABLE
+    | t_CONSTANT
     ;
 
 /****************************************************************************
@@ -1026,12 +1028,12 @@ entity_class
  ****************************************************************************/
 
 generation_scheme
-    : if_scheme                                         { $$ = $1; }
-    | for_scheme                                        { $$ = $1; }
+    : if_scheme
+    | for_scheme
     ;
 iteration_scheme
-    : for_scheme                                        { $$ = $1; }
-    | while_scheme                                      { $$ = $1; }
+    : for_scheme
+    | while_scheme
     ;
 if_scheme
     : t_IF expr                                         { $$ = Compose("if (%s)", $2); Drop($1); }
@@ -1049,7 +1051,7 @@ while_scheme
  ****************************************************************************/
 
 concurrent_stats
-    : concurrent_stats_1                                { $$ = $1; }
+    : concurrent_stats_1
     ;
 /* statements */
 concurrent_stats_1
@@ -1058,16 +1060,16 @@ concurrent_stats_1
     ;
 /* one statement */
 concurrent_stats_2
-    : concurrent_stat                                   { $$ = $1; }
+    : concurrent_stat
     ;
 concurrent_stat
-    : block_stat                                        { $$ = $1; }
-    | concurrent_assertion_stat                         { $$ = $1; }
-    | concurrent_procedure_call                         { $$ = $1; }
-    | concurrent_signal_assign_stat                     { $$ = $1; }
-    | comp_inst_stat                                    { $$ = $1; }
-    | generate_stat                                     { $$ = $1; }
-    | procs_stat                                        { $$ = $1; }
+    : block_stat
+    | concurrent_assertion_stat
+    | concurrent_procedure_call
+    | concurrent_signal_assign_stat
+    | comp_inst_stat
+    | generate_stat
+    | procs_stat
     ;
 block_stat
     : t_Identifier ':' t_BLOCK block_stat_1
@@ -1086,12 +1088,12 @@ block_stat_7
     ;
 /* one declarative item */
 block_stat_6
-    : block_decltve_item                                { $$ = $1; }
+    : block_decltve_item
     ;
 /* closing label */
 block_stat_5
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 /* declarative items */
 block_stat_4
@@ -1126,17 +1128,17 @@ comp_inst_stat_1
     ;
 concurrent_assertion_stat
     : t_Identifier ':' assertion_stat                   { $$ = Compose("%s:%s", $1, $3); }
-    | assertion_stat                                    { $$ = $1; }
+    | assertion_stat
     ;
 concurrent_procedure_call
     : t_Identifier ':' procedure_call_stat              { $$ = Compose("%s:%s", $1, $3); }
-    | procedure_call_stat                               { $$ = $1; }
+    | procedure_call_stat
     ;
 concurrent_signal_assign_stat
     : t_Identifier ':' condal_signal_assign             { $$ = Compose("%s:%s", $1, $3); }
-    | condal_signal_assign                              { $$ = $1; }
+    | condal_signal_assign
     | t_Identifier ':' sel_signal_assign                { $$ = Compose("%s:%s", $1, $3); }
-    | sel_signal_assign                                 { $$ = $1; }
+    | sel_signal_assign
     ;
 condal_signal_assign
     : target t_LESym opts condal_wavefrms ';'           { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
@@ -1154,7 +1156,7 @@ condal_wavefrms_2
     : wavefrm t_WHEN expr t_ELSE                        { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
 wavefrm
-    : wavefrm_element                                   { $$ = $1; }
+    : wavefrm_element
     | wavefrm ',' wavefrm_element                       { $$ = Compose("%s, %s", $1, $3); }
     ;
 wavefrm_element
@@ -1166,8 +1168,8 @@ wavefrm_element_1
     | t_AFTER expr                                      { $$ = Compose("/* %s %s */", $1, $2); }
     ;
 target
-    : name                                              { $$ = $1; }
-    | aggregate                                         { $$ = $1; }
+    : name
+    | aggregate
     ;
 opts
     : opts_1 opts_2                                     { $$ = Compose("%s %s", $1, $2); }
@@ -1175,12 +1177,12 @@ opts
 /* transport */
 opts_2
     : %empty                                            { $$ = Empty(); }
-    | t_TRANSPORT                                       { $$ = $1; }
+    | t_TRANSPORT
     ;
 /* guarded */
 opts_1
     : %empty                                            { $$ = Empty(); }
-    | t_GUARDED                                         { $$ = $1; }
+    | t_GUARDED
     ;
 sel_signal_assign
     : t_WITH expr t_SELECT target
@@ -1206,7 +1208,7 @@ generate_stat
 /* closing label */
 generate_stat_1
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 
 /****************************************************************************
@@ -1225,7 +1227,7 @@ procs_stat1
 /* closing label */
 procs_stat1_3
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 /* declarative items */
 procs_stat1_2
@@ -1259,18 +1261,18 @@ seq_stats
     | seq_stats seq_stat                                { $$ = Compose("%s %s", $1, $2); }
     ;
 seq_stat
-    : assertion_stat                                    { $$ = $1; }
-    | case_stat                                         { $$ = $1; }
-    | exit_stat                                         { $$ = $1; }
-    | if_stat                                           { $$ = $1; }
-    | loop_stat                                         { $$ = $1; }
-    | next_stat                                         { $$ = $1; }
-    | null_stat                                         { $$ = $1; }
-    | procedure_call_stat                               { $$ = $1; }
-    | return_stat                                       { $$ = $1; }
-    | signal_assign_stat                                { $$ = $1; }
-    | variable_assign_stat                              { $$ = $1; }
-    | wait_stat                                         { $$ = $1; }
+    : assertion_stat
+    | case_stat
+    | exit_stat
+    | if_stat
+    | loop_stat
+    | next_stat
+    | null_stat
+    | procedure_call_stat
+    | return_stat
+    | signal_assign_stat
+    | variable_assign_stat
+    | wait_stat
     ;
 assertion_stat
     : t_ASSERT expr assertion_stat_1
@@ -1291,7 +1293,7 @@ case_stat
     ;
 /* alternatives */
 case_stat_1
-    : case_stat_alternative                             { $$ = $1; }
+    : case_stat_alternative
     | case_stat_1 case_stat_alternative                 { $$ = Compose("%s%s", $1, $2); }
     ;
 case_stat_alternative
@@ -1308,7 +1310,7 @@ exit_stat_2
 /* loop label */
 exit_stat_1
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 if_stat
     : t_IF expr t_THEN seq_stats
@@ -1335,12 +1337,12 @@ loop_stat
 /* closing label */
 loop_stat_3
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 /* iteration scheme */
 loop_stat_2
     : %empty                                            { $$ = Make_String("while (1)"); }
-    | iteration_scheme                                  { $$ = $1; }
+    | iteration_scheme
     ;
 /* label, dropped */
 loop_stat_1
@@ -1358,7 +1360,7 @@ next_stat_2
 /* loop label */
 next_stat_1
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier                                      { $$ = $1; }
+    | t_Identifier
     ;
 null_stat
     : t_NULL ';'                                        { $$ = Compose("/* %s; */\n", $1); }
@@ -1372,7 +1374,7 @@ return_stat
 /* value */
 return_stat_1
     : %empty                                            { $$ = Empty(); }
-    | expr                                              { $$ = $1; }
+    | expr
     ;
 signal_assign_stat
     : target t_LESym signal_assign_stat_1 wavefrm ';'   { $$ = Compose("%s = %s %s;\n", $1, $3, $4); Drop($2); }
@@ -1429,11 +1431,11 @@ block_config
     ;
 /* one use clause */
 block_config_4
-    : use_clause                                        { $$ = $1; }
+    : use_clause
     ;
 /* one configuration item */
 block_config_3
-    : config_item                                       { $$ = $1; }
+    : config_item
     ;
 /* configuration items */
 block_config_2
@@ -1446,11 +1448,11 @@ block_config_1
     | block_config_1 block_config_4                     { $$ = Compose("%s %s", $1, $2); }
     ;
 block_spec
-    : name                                              { $$ = $1; }
+    : name
     ;
 config_item
-    : block_config                                      { $$ = $1; }
-    | comp_config                                       { $$ = $1; }
+    : block_config
+    | comp_config
     ;
 comp_config
     : t_FOR comp_spec comp_config_1
@@ -1459,7 +1461,7 @@ comp_config
 /* nested block configuration */
 comp_config_2
     : %empty                                            { $$ = Empty(); }
-    | block_config                                      { $$ = $1; }
+    | block_config
     ;
 /* binding */
 comp_config_1
@@ -1473,9 +1475,9 @@ comp_spec
     : inst_list ':' mark                                { $$ = Compose("%s : %s", $1, $3); }
     ;
 inst_list
-    : idf_list                                          { $$ = $1; }
-    | t_ALL                                             { $$ = $1; }
-    | t_OTHERS                                          { $$ = $1; }
+    : idf_list
+    | t_ALL
+    | t_OTHERS
     ;
 binding_indic
     : entity_aspect binding_indic_1 binding_indic_2     { $$ = Compose("%s %s %s", $1, $2, $3); }
@@ -1493,7 +1495,7 @@ binding_indic_1
 entity_aspect
     : t_ENTITY name                                     { $$ = Compose("%s %s", $1, $2); }
     | t_CONFIGURATION mark                              { $$ = Compose("%s %s", $1, $2); }
-    | t_OPEN                                            { $$ = $1; }
+    | t_OPEN
     ;
 
 %%
