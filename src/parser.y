@@ -203,6 +203,11 @@ static int Read_Explained(const short* stack, long depth) {
 %%
 /****************************************************************************
  * Design file, literals and identifier lists
+ *
+ *   design_file ::= design_unit { design_unit }
+ *   literal ::= abstract_literal | character_literal | bit_string_literal
+ *             | physical_literal | null
+ *   identifier_list ::= identifier { , identifier }
  ****************************************************************************/
 
 /* The whole translation is printed once, when the input is complete. */
@@ -249,6 +254,10 @@ idf_list
 
 /****************************************************************************
  * Design units and context clauses
+ *
+ *   design_unit ::= { library_clause | use_clause } library_unit
+ *   library_clause ::= library identifier_list ;
+ *   use_clause ::= use selected_name { , selected_name } ;
  ****************************************************************************/
 
 design_unit
@@ -287,6 +296,11 @@ sel_list
 
 /****************************************************************************
  * Entity declaration
+ *
+ *   entity identifier is [ generic ( ... ) ; ] [ port ( ... ) ; ]
+ *       { entity_declarative_item }
+ *   [ begin { concurrent_statement } ]
+ *   end [ identifier ] ;
  ****************************************************************************/
 
 /* The text is built but dropped by lib_unit: the entity lives on in the
@@ -327,6 +341,11 @@ entity_decl_1
 
 /****************************************************************************
  * Architecture body
+ *
+ *   architecture identifier of entity_name is
+ *       { block_declarative_item }
+ *   begin { concurrent_statement }
+ *   end [ identifier ] ;
  ****************************************************************************/
 
 arch_body
@@ -350,6 +369,11 @@ arch_body_1
 
 /****************************************************************************
  * Configuration declaration
+ *
+ *   configuration identifier of entity_name is
+ *       { use_clause | attribute_specification }
+ *       for block_specification { use_clause } { configuration_item } end for ;
+ *   end [ identifier ] ;
  ****************************************************************************/
 
 config_decl
@@ -377,6 +401,10 @@ config_decl_1
 
 /****************************************************************************
  * Package declaration and package body
+ *
+ *   package identifier is { package_declarative_item } end [ identifier ] ;
+ *   package body identifier is { package_body_declarative_item }
+ *   end [ identifier ] ;
  ****************************************************************************/
 
 package_decl
@@ -424,6 +452,13 @@ package_body_1
 
 /****************************************************************************
  * Declarative items
+ *
+ *   declarative_item ::= subprogram_declaration | subprogram_body
+ *     | type_declaration | subtype_declaration
+ *     | constant_, signal_, variable_ or file_declaration | alias_declaration
+ *     | component_declaration | attribute_declaration
+ *     | attribute_specification | configuration_specification
+ *     | disconnection_specification | use_clause
  ****************************************************************************/
 
 common_decltve_item
@@ -486,6 +521,11 @@ config_decltve_item
 
 /****************************************************************************
  * Subprograms
+ *
+ *   procedure designator [ ( formal_parameter_list ) ]
+ *   function designator [ ( formal_parameter_list ) ] return type_mark
+ *   subprogram_body ::= subprogram_specification is { declarative_item }
+ *       begin { sequential_statement } end [ designator ] ;
  ****************************************************************************/
 
 subprog_decl
@@ -529,6 +569,11 @@ subprog_body_1
 
 /****************************************************************************
  * Interface lists
+ *
+ *   interface_list ::= interface_element { ; interface_element }
+ *   interface_element ::= [ constant | signal | variable ] identifier_list :
+ *       [ in | out | inout | buffer | linkage ] subtype_indication [ bus ]
+ *       [ := expression ]
  ****************************************************************************/
 
 interf_list
@@ -575,6 +620,10 @@ mode
 
 /****************************************************************************
  * Association lists and type marks
+ *
+ *   association_list ::= association_element { , association_element }
+ *   association_element ::= [ formal_part => ] actual_part
+ *   actual_part ::= expression | signal_name | variable_name | open
  ****************************************************************************/
 
 association_list
@@ -622,6 +671,14 @@ mark
 
 /****************************************************************************
  * Expressions
+ *
+ *   expression ::= relation { and relation } | relation { or relation }
+ *                | relation { xor relation }
+ *                | relation [ nand relation ] | relation [ nor relation ]
+ *   relation ::= simple_expression [ relational_operator simple_expression ]
+ *   simple_expression ::= [ + | - ] term { adding_operator term }
+ *   term ::= factor { multiplying_operator factor }
+ *   factor ::= primary [ ** primary ] | abs primary | not primary
  ****************************************************************************/
 
 expr
@@ -677,6 +734,11 @@ primary
 
 /****************************************************************************
  * Names
+ *
+ *   name ::= simple_name | operator_symbol | selected_name | indexed_name
+ *          | slice_name | attribute_name
+ *   prefix ( expression { , expression } ),  prefix ( discrete_range ),
+ *   prefix . suffix,  prefix ' attribute_designator [ ( expression ) ]
  ****************************************************************************/
 
 name
@@ -710,6 +772,12 @@ attribute_name
 
 /****************************************************************************
  * Aggregates, qualified expressions, allocators and choices
+ *
+ *   aggregate ::= ( element_association { , element_association } )
+ *   element_association ::= [ choices => ] expression
+ *   choices ::= choice { | choice }    choice ::= expression | discrete_range | others
+ *   qualified_expression ::= type_mark ' ( expression ) | type_mark ' aggregate
+ *   allocator ::= new subtype_indication | new qualified_expression
  ****************************************************************************/
 
 aggregate
@@ -763,6 +831,14 @@ choice
 
 /****************************************************************************
  * Type declarations and definitions
+ *
+ *   type identifier is type_definition ;     type identifier ;
+ *   type_definition ::= ( enumeration_literal { , enumeration_literal } )
+ *     | range range_constraint [ units ... end units ]
+ *     | array ( index_subtype_definition { , ... } ) of subtype_indication
+ *     | array index_constraint of subtype_indication
+ *     | record element_declaration { element_declaration } end record
+ *     | access subtype_indication | file of type_mark
  ****************************************************************************/
 
 /* The kind of the last type definition chooses the format (Type_Declaration):
@@ -846,6 +922,12 @@ file_type_definition
 
 /****************************************************************************
  * Subtypes, ranges and constraints
+ *
+ *   subtype identifier is subtype_indication ;
+ *   subtype_indication ::= [ resolution_function_name ] type_mark [ constraint ]
+ *   constraint ::= range range | ( discrete_range { , discrete_range } )
+ *   range ::= range_attribute_name
+ *           | simple_expression ( to | downto ) simple_expression
  ****************************************************************************/
 
 subtype_decl
@@ -904,6 +986,10 @@ direction
 
 /****************************************************************************
  * Object declarations
+ *
+ *   constant identifier_list : subtype_indication [ := expression ] ;
+ *   signal identifier_list : subtype_indication [ register | bus ] [ := expression ] ;
+ *   variable identifier_list : subtype_indication [ := expression ] ;
  ****************************************************************************/
 
 constant_decl
@@ -950,6 +1036,12 @@ signal_kind
 
 /****************************************************************************
  * Declarations passed through: alias, file, disconnection, attribute
+ *
+ *   alias identifier : subtype_indication is name ;
+ *   file identifier : subtype_indication is [ in | out ] string_expression ;
+ *   disconnect signal_list : type_mark after time_expression ;
+ *   attribute identifier : type_mark ;
+ *   attribute attribute_designator of entity_name_list : entity_class is expression ;
  ****************************************************************************/
 
 alias_decl
@@ -1025,6 +1117,9 @@ entity_class
 
 /****************************************************************************
  * Schemes of loops and generate statements
+ *
+ *   iteration_scheme ::= while condition | for identifier in discrete_range
+ *   generation_scheme ::= for identifier in discrete_range | if condition
  ****************************************************************************/
 
 generation_scheme
@@ -1048,6 +1143,17 @@ while_scheme
 
 /****************************************************************************
  * Concurrent statements
+ *
+ *   block_statement ::= label : block [ ( guard ) ] block_header { declarative_item }
+ *       begin { concurrent_statement } end block [ label ] ;
+ *   component_instantiation ::= label : component_name [ generic map ( ... ) ]
+ *       [ port map ( ... ) ] ;
+ *   [ label : ] target <= [ guarded ] [ transport ]
+ *       { waveform when condition else } waveform ;
+ *   [ label : ] with expression select target <= [ guarded ] [ transport ]
+ *       waveform when choices { , waveform when choices } ;
+ *   generate_statement ::= label : generation_scheme generate
+ *       { concurrent_statement } end generate [ label ] ;
  ****************************************************************************/
 
 concurrent_stats
@@ -1213,6 +1319,9 @@ generate_stat_1
 
 /****************************************************************************
  * Processes
+ *
+ *   [ label : ] process [ ( sensitivity_list ) ] { process_declarative_item }
+ *   begin { sequential_statement } end process [ label ] ;
  ****************************************************************************/
 
 procs_stat
@@ -1254,6 +1363,15 @@ sensitivity_list_2
 
 /****************************************************************************
  * Sequential statements
+ *
+ *   wait [ on sensitivity_list ] [ until condition ] [ for time_expression ] ;
+ *   assert condition [ report expression ] [ severity expression ] ;
+ *   target <= [ transport ] waveform ;    target := expression ;
+ *   if condition then ... { elsif condition then ... } [ else ... ] end if ;
+ *   case expression is case_statement_alternative { ... } end case ;
+ *   [ label : ] [ iteration_scheme ] loop { sequential_statement } end loop [ label ] ;
+ *   next [ label ] [ when condition ] ;   exit [ label ] [ when condition ] ;
+ *   return [ expression ] ;   null ;   procedure_call ;
  ****************************************************************************/
 
 seq_stats
@@ -1409,6 +1527,13 @@ wait_stat_1
 
 /****************************************************************************
  * Component declarations and configuration items
+ *
+ *   component identifier [ generic ( ... ) ; ] [ port ( ... ) ; ] end component ;
+ *   for component_specification [ use binding_indication ; ]
+ *       [ block_configuration ] end for ;
+ *   binding_indication ::= entity_aspect [ generic map ( ... ) ] [ port map ( ... ) ]
+ *   entity_aspect ::= entity entity_name [ ( identifier ) ]
+ *                   | configuration configuration_name | open
  ****************************************************************************/
 
 comp_decl
