@@ -69,7 +69,7 @@ context_list
 /* A file may end with context declarations. */
 design_file
     : design_unit_list later_context_tail               { $$ = $1; Drop($2); }
-    | later_context_tail
+    | later_context_tail                                { $$ = $1; }
     ;
 later_context_tail
     : context_list later_context_decl                   { Drop($1, $2); $$ = Empty(); }
@@ -81,8 +81,8 @@ later_context_decl
 /* closing word and name */
 later_context_decl_1
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
-    | t_CONTEXT
+    | t_Identifier                                      { $$ = $1; }
+    | t_CONTEXT                                         { $$ = $1; }
     | t_CONTEXT t_Identifier                            { Drop($1, $2); $$ = Empty(); }
     ;
 
@@ -156,7 +156,7 @@ procs_stat1
     ;
 /* end [postponed] process */
 later_process_end
-    : t_PROCESS
+    : t_PROCESS                                         { $$ = $1; }
     | t_POSTPONED t_PROCESS                             { Drop($1); $$ = $2; }
     ;
 /* process (all) lists nothing */
@@ -191,8 +191,8 @@ subprog_spec
       subprog_spec_2 t_RETURN mark                      { $$ = Compose("%s %s %s\n%s\n", Mark_Of($6), $3, $4, Take_Declarations()); Drop($1, $2, $5); }
     ;
 later_purity
-    : t_PURE
-    | t_IMPURE
+    : t_PURE                                            { $$ = $1; }
+    | t_IMPURE                                          { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -255,7 +255,7 @@ generate_stat
     ;
 /* branches after the first */
 later_generate_branches
-    : later_generate_branch
+    : later_generate_branch                             { $$ = $1; }
     | later_generate_branches later_generate_branch     { $$ = Compose("%s%s", $1, $2); }
     ;
 later_generate_branch
@@ -280,16 +280,16 @@ later_generate_decls
  ****************************************************************************/
 
 block_decltve_item
-    : later_shared_variable_decl
+    : later_shared_variable_decl                        { $$ = $1; }
     ;
 package_decltve_item
-    : later_shared_variable_decl
+    : later_shared_variable_decl                        { $$ = $1; }
     ;
 package_body_decltve_item
-    : later_shared_variable_decl
+    : later_shared_variable_decl                        { $$ = $1; }
     ;
 entity_decltve_item
-    : later_shared_variable_decl
+    : later_shared_variable_decl                        { $$ = $1; }
     ;
 later_shared_variable_decl
     : t_SHARED variable_decl                            { $$ = $2; Drop($1); }
@@ -313,7 +313,7 @@ interf_element_1
  ****************************************************************************/
 
 expr
-    : later_xnor_relation
+    : later_xnor_relation                               { $$ = $1; }
     ;
 later_xnor_relation
     : relation t_XNOR relation                          { $$ = Compose("!(%s ^ %s)", $1, $3); Drop($2); }

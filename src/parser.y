@@ -198,8 +198,6 @@ static int Read_Explained(const short* stack, long depth) {
 
 %start start
 
-/* A production without an action passes the value of its one symbol up
-   unchanged (bison's default action). */
 %%
 /****************************************************************************
  * Design file, literals and identifier lists
@@ -215,26 +213,26 @@ start
     : design_file                                       { Print_Translation($1); Drop($1); $$ = nullptr; }
     ;
 design_file
-    : design_unit_list
+    : design_unit_list                                  { $$ = $1; }
     ;
 design_unit_list
-    : design_unit
+    : design_unit                                       { $$ = $1; }
     | design_unit_list design_unit                      { $$ = Compose("%s %s", $1, $2); }
     ;
 designator
-    : t_Identifier
+    : t_Identifier                                      { $$ = $1; }
     | t_StringLit                                       { $$ = Convert_String_To_Int(Text($1)); Drop($1); }
     ;
 literal
-    : t_AbstractLit
-    | t_CharacterLit
+    : t_AbstractLit                                     { $$ = $1; }
+    | t_CharacterLit                                    { $$ = $1; }
     | t_BitStringLit                                    { EXPLAINED(Explain_Bit_String(AT(1), Text($1))); $$ = Convert_String_To_Int(Text($1)); Drop($1); }
-    | physical_literal_no_default
-    | t_NULL
+    | physical_literal_no_default                       { $$ = $1; }
+    | t_NULL                                            { $$ = $1; }
     ;
 enumeration_literal
-    : t_CharacterLit
-    | t_Identifier
+    : t_CharacterLit                                    { $$ = $1; }
+    | t_Identifier                                      { $$ = $1; }
     ;
 physical_literal
     : physical_literal_1 t_Identifier                   { $$ = Compose("%s %s", $1, $2); }
@@ -242,13 +240,13 @@ physical_literal
 /* optional abstract literal of a physical literal */
 physical_literal_1
     : %empty                                            { $$ = Empty(); }
-    | t_AbstractLit
+    | t_AbstractLit                                     { $$ = $1; }
     ;
 physical_literal_no_default
     : t_AbstractLit t_Identifier                        { $$ = Compose("%s %s", $1, $2); }
     ;
 idf_list
-    : t_Identifier
+    : t_Identifier                                      { $$ = $1; }
     | idf_list ',' t_Identifier                         { $$ = Compose("%s,%s", $1, $3); }
     ;
 
@@ -270,14 +268,14 @@ context_list
     ;
 lib_unit
     : entity_decl                                       { $$ = Entity_Unit($1); }
-    | config_decl
-    | package_decl
-    | arch_body
-    | package_body
-    | procs_stat
-    | signal_decl
-    | type_decl
-    | subprog_body
+    | config_decl                                       { $$ = $1; }
+    | package_decl                                      { $$ = $1; }
+    | arch_body                                         { $$ = $1; }
+    | package_body                                      { $$ = $1; }
+    | procs_stat                                        { $$ = $1; }
+    | signal_decl                                       { $$ = $1; }
+    | type_decl                                         { $$ = $1; }
+    | subprog_body                                      { $$ = $1; }
     ;
 context_item
     : lib_clause                                        { Drop($1); $$ = Empty(); }
@@ -290,7 +288,7 @@ use_clause
     : t_USE sel_list ';'                                { $$ = Compose("%s %s;\n", $1, $2); }
     ;
 sel_list
-    : sel_name
+    : sel_name                                          { $$ = $1; }
     | sel_list ',' sel_name                             { $$ = Compose("%s, %s", $1, $3); }
     ;
 
@@ -316,7 +314,7 @@ entity_start
 /* closing name */
 entity_decl_5
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 /* statement part */
 entity_decl_4
@@ -359,7 +357,7 @@ arch_start
 /* closing name */
 arch_body_2
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 /* declarative items, joined without a separator */
 arch_body_1
@@ -386,12 +384,12 @@ config_start
     ;
 /* one declarative item */
 config_decl_3
-    : config_decltve_item
+    : config_decltve_item                               { $$ = $1; }
     ;
 /* closing name */
 config_decl_2
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 /* declarative items */
 config_decl_1
@@ -416,12 +414,12 @@ package_start
     ;
 /* one declarative item */
 package_decl_3
-    : package_decltve_item
+    : package_decltve_item                              { $$ = $1; }
     ;
 /* closing name */
 package_decl_2
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 /* declarative items */
 package_decl_1
@@ -437,12 +435,12 @@ pack_body_start
     ;
 /* one declarative item */
 package_body_3
-    : package_body_decltve_item
+    : package_body_decltve_item                         { $$ = $1; }
     ;
 /* closing name */
 package_body_2
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 /* declarative items */
 package_body_1
@@ -462,61 +460,61 @@ package_body_1
  ****************************************************************************/
 
 common_decltve_item
-    : type_decl
-    | subtype_decl
-    | constant_decl
-    | file_decl
-    | alias_decl
-    | subprog_decl
-    | use_clause
+    : type_decl                                         { $$ = $1; }
+    | subtype_decl                                      { $$ = $1; }
+    | constant_decl                                     { $$ = $1; }
+    | file_decl                                         { $$ = $1; }
+    | alias_decl                                        { $$ = $1; }
+    | subprog_decl                                      { $$ = $1; }
+    | use_clause                                        { $$ = $1; }
     ;
 entity_decltve_item
-    : common_decltve_item
-    | subprog_body
-    | attribute_decl
-    | attribute_spec
-    | disconnection_spec
-    | signal_decl
+    : common_decltve_item                               { $$ = $1; }
+    | subprog_body                                      { $$ = $1; }
+    | attribute_decl                                    { $$ = $1; }
+    | attribute_spec                                    { $$ = $1; }
+    | disconnection_spec                                { $$ = $1; }
+    | signal_decl                                       { $$ = $1; }
     ;
 block_decltve_item
-    : common_decltve_item
-    | subprog_body
-    | comp_decl
-    | attribute_decl
-    | attribute_spec
-    | config_spec
-    | disconnection_spec
-    | signal_decl
+    : common_decltve_item                               { $$ = $1; }
+    | subprog_body                                      { $$ = $1; }
+    | comp_decl                                         { $$ = $1; }
+    | attribute_decl                                    { $$ = $1; }
+    | attribute_spec                                    { $$ = $1; }
+    | config_spec                                       { $$ = $1; }
+    | disconnection_spec                                { $$ = $1; }
+    | signal_decl                                       { $$ = $1; }
     ;
 package_decltve_item
-    : common_decltve_item
-    | comp_decl
-    | attribute_decl
-    | attribute_spec
-    | disconnection_spec
-    | signal_decl
+    : common_decltve_item                               { $$ = $1; }
+    | comp_decl                                         { $$ = $1; }
+    | attribute_decl                                    { $$ = $1; }
+    | attribute_spec                                    { $$ = $1; }
+    | disconnection_spec                                { $$ = $1; }
+    | signal_decl                                       { $$ = $1; }
     ;
 package_body_decltve_item
-    : common_decltve_item
-    | subprog_body
+    : common_decltve_item                               { $$ = $1; }
+    | subprog_body                                      { $$ = $1; }
     ;
 subprog_decltve_item
-    : common_decltve_item
-    | subprog_body
-    | attribute_decl
-    | attribute_spec
-    | variable_decl
+    : common_decltve_item                               { $$ = $1; }
+    | subprog_body                                      { $$ = $1; }
+    | attribute_decl                                    { $$ = $1; }
+    | attribute_spec                                    { $$ = $1; }
+    | variable_decl                                     { $$ = $1; }
     ;
 procs_decltve_item
-    : common_decltve_item
-    | subprog_body
-    | attribute_decl
-    | attribute_spec
-    | variable_decl
+    : common_decltve_item                               { $$ = $1; }
+    | subprog_body                                      { $$ = $1; }
+    | attribute_decl                                    { $$ = $1; }
+    | attribute_spec                                    { $$ = $1; }
+    | variable_decl                                     { $$ = $1; }
     ;
 config_decltve_item
-    : attribute_spec
-    | use_clause
+    : attribute_spec                                    { $$ = $1; }
+    | use_clause                                        { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -541,12 +539,12 @@ subprog_spec
 /* function parameters */
 subprog_spec_2
     : %empty                                            { $$ = Empty(); }
-    | interf_list
+    | interf_list                                       { $$ = $1; }
     ;
 /* procedure parameters */
 subprog_spec_1
     : %empty                                            { $$ = Empty(); }
-    | interf_list
+    | interf_list                                       { $$ = $1; }
     ;
 subprog_body
     : subprog_spec t_IS subprog_body_1 t_BEGIN
@@ -554,12 +552,12 @@ subprog_body
     ;
 /* one declarative item */
 subprog_body_3
-    : subprog_decltve_item
+    : subprog_decltve_item                              { $$ = $1; }
     ;
 /* closing designator */
 subprog_body_2
     : %empty                                            { $$ = Empty(); }
-    | designator
+    | designator                                        { $$ = $1; }
     ;
 /* declarative items */
 subprog_body_1
@@ -581,7 +579,7 @@ interf_list
     ;
 /* elements */
 interf_list_1
-    : interf_element
+    : interf_element                                    { $$ = $1; }
     | interf_list_1 ';' interf_element                  { $$ = Compose("%s, %s", $1, $3); }
     ;
 /* An element yields its names and appends its C declaration line. */
@@ -597,25 +595,25 @@ interf_element_4
 /* signal kind */
 interf_element_3
     : %empty                                            { $$ = Empty(); }
-    | signal_kind
-    | t_BUFFER
+    | signal_kind                                       { $$ = $1; }
+    | t_BUFFER                                          { $$ = $1; }
     ;
 /* mode */
 interf_element_2
     : %empty                                            { $$ = Empty(); }
-    | mode
+    | mode                                              { $$ = $1; }
     ;
 /* object class */
 interf_element_1
     : %empty                                            { $$ = Empty(); }
-    | object_class
+    | object_class                                      { $$ = $1; }
     ;
 mode
-    : t_IN
-    | t_OUT
-    | t_INOUT
-    | t_BUFFER
-    | t_LINKAGE
+    : t_IN                                              { $$ = $1; }
+    | t_OUT                                             { $$ = $1; }
+    | t_INOUT                                           { $$ = $1; }
+    | t_BUFFER                                          { $$ = $1; }
+    | t_LINKAGE                                         { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -650,23 +648,23 @@ gen_association_list_1
     ;
 association_element
     : formal_part t_Arrow actual_part                   { $$ = Compose("%s %s %s", $1, $2, $3); }
-    | actual_part
+    | actual_part                                       { $$ = $1; }
     ;
 gen_association_element
-    : expr
-    | discrete_range1
+    : expr                                              { $$ = $1; }
+    | discrete_range1                                   { $$ = $1; }
     ;
 formal_part
-    : name
+    : name                                              { $$ = $1; }
     ;
 actual_part
-    : expr
-    | t_OPEN
+    : expr                                              { $$ = $1; }
+    | t_OPEN                                            { $$ = $1; }
     ;
 /* Every simple name passes the type-name table here. */
 mark
     : t_Identifier                                      { EXPLAINED(Explain_Mark(AT(1), Text($1))); $$ = Mark_Of($1); }
-    | sel_name
+    | sel_name                                          { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -682,10 +680,10 @@ mark
  ****************************************************************************/
 
 expr
-    : and_relation
-    | or_relation
-    | xor_relation
-    | relation
+    : and_relation                                      { $$ = $1; }
+    | or_relation                                       { $$ = $1; }
+    | xor_relation                                      { $$ = $1; }
+    | relation                                          { $$ = $1; }
     | relation t_NAND relation                          { $$ = Compose("!(%s & %s)", $1, $3); Drop($2); }
     | relation t_NOR relation                           { $$ = Compose("!(%s | %s)", $1, $3); Drop($2); }
     ;
@@ -702,7 +700,7 @@ xor_relation
     | xor_relation t_XOR relation                       { $$ = Compose("%s ^ %s", $1, $3); Drop($2); }
     ;
 relation
-    : primary
+    : primary                                           { $$ = $1; }
     | t_Plus primary                                    { $$ = Compose("%s %s", $1, $2); }
     | t_Minus primary                                   { $$ = Compose("%s %s", $1, $2); }
     | t_Minus t_ABS primary                             { $$ = Compose("-abs(%s)", $3); Drop($1, $2); }
@@ -724,11 +722,11 @@ relation
     | relation t_Slash relation                         { $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
 primary
-    : name
-    | literal
-    | aggregate
-    | qualified_expr
-    | allocator
+    : name                                              { $$ = $1; }
+    | literal                                           { $$ = $1; }
+    | aggregate                                         { $$ = $1; }
+    | qualified_expr                                    { $$ = $1; }
+    | allocator                                         { $$ = $1; }
     | '(' expr ')'                                      { $$ = Compose("(%s)", $2); }
     ;
 
@@ -742,21 +740,21 @@ primary
  ****************************************************************************/
 
 name
-    : mark
-    | name2
+    : mark                                              { $$ = $1; }
+    | name2                                             { $$ = $1; }
     ;
 name2
     : t_StringLit                                       { $$ = Convert_String_To_Int(Text($1)); Drop($1); }
-    | attribute_name
-    | ifts_name
+    | attribute_name                                    { $$ = $1; }
+    | ifts_name                                         { $$ = $1; }
     ;
 sel_name
     : name '.' suffix                                   { $$ = Compose("%s.%s", $1, $3); }
     ;
 suffix
-    : designator
-    | t_CharacterLit
-    | t_ALL
+    : designator                                        { $$ = $1; }
+    | t_CharacterLit                                    { $$ = $1; }
+    | t_ALL                                             { $$ = $1; }
     ;
 /* A second suffix is dropped. */
 ifts_name
@@ -809,7 +807,7 @@ allocator_1
     ;
 element_association
     : choices t_Arrow expr                              { $$ = Compose("%s %s %s", $1, $2, $3); }
-    | expr
+    | expr                                              { $$ = $1; }
     ;
 choices
     : choice choices_1                                  { $$ = Compose("%s %s", $1, $2); }
@@ -824,9 +822,9 @@ choices_2
     : t_Bar choice                                      { $$ = Compose("%s %s", $1, $2); }
     ;
 choice
-    : expr
+    : expr                                              { $$ = $1; }
     | discrete_range1                                   { EXPLAINED(Explain_Counted_In_Choice(SPAN)); $$ = $1; }
-    | t_OTHERS
+    | t_OTHERS                                          { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -870,7 +868,7 @@ enumeration_type_definition
     ;
 /* literals */
 enumeration_type_definition_1
-    : enumeration_literal
+    : enumeration_literal                               { $$ = $1; }
     | enumeration_type_definition_1
       ',' enumeration_literal                           { $$ = Compose("%s, %s", $1, $3); }
     ;
@@ -892,7 +890,7 @@ unconstrained_array_definition
     ;
 /* index subtypes */
 unconstrained_array_definition_1
-    : index_subtype_definition
+    : index_subtype_definition                          { $$ = $1; }
     | unconstrained_array_definition_1
       ',' index_subtype_definition                      { $$ = Compose("%s%s", $1, $3); }
     ;
@@ -907,7 +905,7 @@ record_type_definition
     ;
 /* element declarations */
 record_type_definition_1
-    : element_decl
+    : element_decl                                      { $$ = $1; }
     | record_type_definition_1 element_decl             { $$ = Compose("%s %s", $1, $2); }
     ;
 element_decl
@@ -967,21 +965,21 @@ index_constraint_1
 /* A range written as a subtype leaves the remembered type mark as it was. */
 discrete_range
     : subtype_indic                                     { Keep_Type_Before_Range(); $$ = $1; }
-    | range_spec
+    | range_spec                                        { $$ = $1; }
     ;
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
-    : subtype_indic1
+    : subtype_indic1                                    { $$ = $1; }
     | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
-    : attribute_name
+    : attribute_name                                    { $$ = $1; }
     | expr direction expr                               { EXPLAINED(Explain_Explicit_Range(SPAN)); Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); Drop($1, $2, $3); }
     ;
 direction
-    : t_TO
-    | t_DOWNTO
+    : t_TO                                              { $$ = $1; }
+    | t_DOWNTO                                          { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -1025,13 +1023,13 @@ variable_decl_1
     | t_VarAsgn expr                                    { $$ = Compose("= %s", $2); Drop($1); }
     ;
 object_class
-    : t_CONSTANT
-    | t_SIGNAL
-    | t_VARIABLE
+    : t_CONSTANT                                        { $$ = $1; }
+    | t_SIGNAL                                          { $$ = $1; }
+    | t_VARIABLE                                        { $$ = $1; }
     ;
 signal_kind
-    : t_BUS
-    | t_REGISTER
+    : t_BUS                                             { $$ = $1; }
+    | t_REGISTER                                        { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -1055,7 +1053,7 @@ file_decl
 /* mode */
 file_decl_1
     : %empty                                            { $$ = Empty(); }
-    | mode
+    | mode                                              { $$ = $1; }
     ;
 disconnection_spec
     : t_DISCONNECT signal_list
@@ -1063,8 +1061,8 @@ disconnection_spec
     ;
 signal_list
     : name signal_list_1                                { $$ = Compose("%s %s", $1, $2); }
-    | t_OTHERS
-    | t_ALL
+    | t_OTHERS                                          { $$ = $1; }
+    | t_ALL                                             { $$ = $1; }
     ;
 /* further names */
 signal_list_1
@@ -1087,8 +1085,8 @@ entity_spec
     ;
 entity_name_list
     : designator entity_name_list_1                     { $$ = Compose("%s %s", $1, $2); }
-    | t_OTHERS
-    | t_ALL
+    | t_OTHERS                                          { $$ = $1; }
+    | t_ALL                                             { $$ = $1; }
     ;
 /* further designators */
 entity_name_list_1
@@ -1100,19 +1098,19 @@ entity_name_list_2
     : ',' designator                                    { $$ = Compose(",%s", $2); }
     ;
 entity_class
-    : t_ENTITY
-    | t_ARCHITECTURE
-    | t_PACKAGE
-    | t_CONFIGURATION
-    | t_COMPONENT
-    | t_LABEL
-    | t_TYPE
-    | t_SUBTYPE
-    | t_PROCEDURE
-    | t_FUNCTION
-    | t_SIGNAL
-    | t_VARIABLE
-    | t_CONSTANT
+    : t_ENTITY                                          { $$ = $1; }
+    | t_ARCHITECTURE                                    { $$ = $1; }
+    | t_PACKAGE                                         { $$ = $1; }
+    | t_CONFIGURATION                                   { $$ = $1; }
+    | t_COMPONENT                                       { $$ = $1; }
+    | t_LABEL                                           { $$ = $1; }
+    | t_TYPE                                            { $$ = $1; }
+    | t_SUBTYPE                                         { $$ = $1; }
+    | t_PROCEDURE                                       { $$ = $1; }
+    | t_FUNCTION                                        { $$ = $1; }
+    | t_SIGNAL                                          { $$ = $1; }
+    | t_VARIABLE                                        { $$ = $1; }
+    | t_CONSTANT                                        { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -1123,12 +1121,12 @@ entity_class
  ****************************************************************************/
 
 generation_scheme
-    : if_scheme
-    | for_scheme
+    : if_scheme                                         { $$ = $1; }
+    | for_scheme                                        { $$ = $1; }
     ;
 iteration_scheme
-    : for_scheme
-    | while_scheme
+    : for_scheme                                        { $$ = $1; }
+    | while_scheme                                      { $$ = $1; }
     ;
 if_scheme
     : t_IF expr                                         { $$ = Compose("if (%s)", $2); Drop($1); }
@@ -1157,7 +1155,7 @@ while_scheme
  ****************************************************************************/
 
 concurrent_stats
-    : concurrent_stats_1
+    : concurrent_stats_1                                { $$ = $1; }
     ;
 /* statements */
 concurrent_stats_1
@@ -1166,16 +1164,16 @@ concurrent_stats_1
     ;
 /* one statement */
 concurrent_stats_2
-    : concurrent_stat
+    : concurrent_stat                                   { $$ = $1; }
     ;
 concurrent_stat
-    : block_stat
-    | concurrent_assertion_stat
-    | concurrent_procedure_call
-    | concurrent_signal_assign_stat
-    | comp_inst_stat
-    | generate_stat
-    | procs_stat
+    : block_stat                                        { $$ = $1; }
+    | concurrent_assertion_stat                         { $$ = $1; }
+    | concurrent_procedure_call                         { $$ = $1; }
+    | concurrent_signal_assign_stat                     { $$ = $1; }
+    | comp_inst_stat                                    { $$ = $1; }
+    | generate_stat                                     { $$ = $1; }
+    | procs_stat                                        { $$ = $1; }
     ;
 block_stat
     : t_Identifier ':' t_BLOCK block_stat_1
@@ -1194,12 +1192,12 @@ block_stat_7
     ;
 /* one declarative item */
 block_stat_6
-    : block_decltve_item
+    : block_decltve_item                                { $$ = $1; }
     ;
 /* closing label */
 block_stat_5
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 /* declarative items */
 block_stat_4
@@ -1234,17 +1232,17 @@ comp_inst_stat_1
     ;
 concurrent_assertion_stat
     : t_Identifier ':' assertion_stat                   { $$ = Compose("%s:%s", $1, $3); }
-    | assertion_stat
+    | assertion_stat                                    { $$ = $1; }
     ;
 concurrent_procedure_call
     : t_Identifier ':' procedure_call_stat              { $$ = Compose("%s:%s", $1, $3); }
-    | procedure_call_stat
+    | procedure_call_stat                               { $$ = $1; }
     ;
 concurrent_signal_assign_stat
     : t_Identifier ':' condal_signal_assign             { $$ = Compose("%s:%s", $1, $3); }
-    | condal_signal_assign
+    | condal_signal_assign                              { $$ = $1; }
     | t_Identifier ':' sel_signal_assign                { $$ = Compose("%s:%s", $1, $3); }
-    | sel_signal_assign
+    | sel_signal_assign                                 { $$ = $1; }
     ;
 condal_signal_assign
     : target t_LESym opts condal_wavefrms ';'           { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
@@ -1262,7 +1260,7 @@ condal_wavefrms_2
     : wavefrm t_WHEN expr t_ELSE                        { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
 wavefrm
-    : wavefrm_element
+    : wavefrm_element                                   { $$ = $1; }
     | wavefrm ',' wavefrm_element                       { $$ = Compose("%s, %s", $1, $3); }
     ;
 wavefrm_element
@@ -1274,8 +1272,8 @@ wavefrm_element_1
     | t_AFTER expr                                      { $$ = Compose("/* %s %s */", $1, $2); }
     ;
 target
-    : name
-    | aggregate
+    : name                                              { $$ = $1; }
+    | aggregate                                         { $$ = $1; }
     ;
 opts
     : opts_1 opts_2                                     { $$ = Compose("%s %s", $1, $2); }
@@ -1283,12 +1281,12 @@ opts
 /* transport */
 opts_2
     : %empty                                            { $$ = Empty(); }
-    | t_TRANSPORT
+    | t_TRANSPORT                                       { $$ = $1; }
     ;
 /* guarded */
 opts_1
     : %empty                                            { $$ = Empty(); }
-    | t_GUARDED
+    | t_GUARDED                                         { $$ = $1; }
     ;
 sel_signal_assign
     : t_WITH expr t_SELECT target
@@ -1314,7 +1312,7 @@ generate_stat
 /* closing label */
 generate_stat_1
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 
 /****************************************************************************
@@ -1336,7 +1334,7 @@ procs_stat1
 /* closing label */
 procs_stat1_3
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 /* declarative items */
 procs_stat1_2
@@ -1379,18 +1377,18 @@ seq_stats
     | seq_stats seq_stat                                { $$ = Compose("%s %s", $1, $2); }
     ;
 seq_stat
-    : assertion_stat
-    | case_stat
-    | exit_stat
-    | if_stat
-    | loop_stat
-    | next_stat
-    | null_stat
-    | procedure_call_stat
-    | return_stat
-    | signal_assign_stat
-    | variable_assign_stat
-    | wait_stat
+    : assertion_stat                                    { $$ = $1; }
+    | case_stat                                         { $$ = $1; }
+    | exit_stat                                         { $$ = $1; }
+    | if_stat                                           { $$ = $1; }
+    | loop_stat                                         { $$ = $1; }
+    | next_stat                                         { $$ = $1; }
+    | null_stat                                         { $$ = $1; }
+    | procedure_call_stat                               { $$ = $1; }
+    | return_stat                                       { $$ = $1; }
+    | signal_assign_stat                                { $$ = $1; }
+    | variable_assign_stat                              { $$ = $1; }
+    | wait_stat                                         { $$ = $1; }
     ;
 assertion_stat
     : t_ASSERT expr assertion_stat_1
@@ -1411,7 +1409,7 @@ case_stat
     ;
 /* alternatives */
 case_stat_1
-    : case_stat_alternative
+    : case_stat_alternative                             { $$ = $1; }
     | case_stat_1 case_stat_alternative                 { $$ = Compose("%s%s", $1, $2); }
     ;
 case_stat_alternative
@@ -1428,7 +1426,7 @@ exit_stat_2
 /* loop label */
 exit_stat_1
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 if_stat
     : t_IF expr t_THEN seq_stats
@@ -1455,12 +1453,12 @@ loop_stat
 /* closing label */
 loop_stat_3
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 /* iteration scheme */
 loop_stat_2
     : %empty                                            { $$ = Make_String("while (1)"); }
-    | iteration_scheme
+    | iteration_scheme                                  { $$ = $1; }
     ;
 /* label, dropped */
 loop_stat_1
@@ -1478,7 +1476,7 @@ next_stat_2
 /* loop label */
 next_stat_1
     : %empty                                            { $$ = Empty(); }
-    | t_Identifier
+    | t_Identifier                                      { $$ = $1; }
     ;
 null_stat
     : t_NULL ';'                                        { $$ = Compose("/* %s; */\n", $1); }
@@ -1492,7 +1490,7 @@ return_stat
 /* value */
 return_stat_1
     : %empty                                            { $$ = Empty(); }
-    | expr
+    | expr                                              { $$ = $1; }
     ;
 signal_assign_stat
     : target t_LESym signal_assign_stat_1 wavefrm ';'   { $$ = Compose("%s = %s %s;\n", $1, $3, $4); Drop($2); }
@@ -1556,11 +1554,11 @@ block_config
     ;
 /* one use clause */
 block_config_4
-    : use_clause
+    : use_clause                                        { $$ = $1; }
     ;
 /* one configuration item */
 block_config_3
-    : config_item
+    : config_item                                       { $$ = $1; }
     ;
 /* configuration items */
 block_config_2
@@ -1573,11 +1571,11 @@ block_config_1
     | block_config_1 block_config_4                     { $$ = Compose("%s %s", $1, $2); }
     ;
 block_spec
-    : name
+    : name                                              { $$ = $1; }
     ;
 config_item
-    : block_config
-    | comp_config
+    : block_config                                      { $$ = $1; }
+    | comp_config                                       { $$ = $1; }
     ;
 comp_config
     : t_FOR comp_spec comp_config_1
@@ -1586,7 +1584,7 @@ comp_config
 /* nested block configuration */
 comp_config_2
     : %empty                                            { $$ = Empty(); }
-    | block_config
+    | block_config                                      { $$ = $1; }
     ;
 /* binding */
 comp_config_1
@@ -1600,9 +1598,9 @@ comp_spec
     : inst_list ':' mark                                { $$ = Compose("%s : %s", $1, $3); }
     ;
 inst_list
-    : idf_list
-    | t_ALL
-    | t_OTHERS
+    : idf_list                                          { $$ = $1; }
+    | t_ALL                                             { $$ = $1; }
+    | t_OTHERS                                          { $$ = $1; }
     ;
 binding_indic
     : entity_aspect binding_indic_1 binding_indic_2     { $$ = Compose("%s %s %s", $1, $2, $3); }
@@ -1620,7 +1618,7 @@ binding_indic_1
 entity_aspect
     : t_ENTITY name                                     { $$ = Compose("%s %s", $1, $2); }
     | t_CONFIGURATION mark                              { $$ = Compose("%s %s", $1, $2); }
-    | t_OPEN
+    | t_OPEN                                            { $$ = $1; }
     ;
 
 %%
