@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "annotation.h"
 #include "diagnostics.h"
 #include "explain_source.h"
+#include "options.h"
 #include "type_names.h"
 
 using namespace explanation;
@@ -27,6 +29,17 @@ enum Kind {
     Other_Ports,
     Wait_For_Loop,
     Kinds,
+};
+
+// The kind's short fixed name, in its annotation (annotation.h).
+const char* const names[Kinds] = {
+    "counted-range",
+    "wide-bit-string",
+    "width-dropped",
+    "loop-bounds",
+    "process-name",
+    "other-ports",
+    "wait-for-loop",
 };
 
 // How the count of the unshown ones is worded, after "N more".
@@ -62,11 +75,25 @@ Place explicit_range{0, 0};            // the last explicit range
 long long explicit_range_line = 0;
 std::string last_entity, architecture_entity;
 bool in_architecture = false;
+// An entity's text is not written (its ports and generics go into every
+// process of the file): the annotations of what it holds are written where
+// it stood, once.
+bool in_entity = false;
+std::string entity_annotations;
+// Those of an interface element's default value, until its names are known.
+std::string interface_annotations;
 long long unlabelled_processes = 0;
 long long first_unlabelled_line = 0;
 
-void Warn(Kind kind, const Source_Span& span, const std::string& message) {
-    if (counts[kind]++ >= shown_warnings) return;
+// The warning on standard error (--explain), and its annotation after
+// `text`, the C text of the construct, or in front of it (--annotate, every
+// one of them).
+void Warn(Kind kind, const Source_Span& span, const std::string& message, Fragment*& text,
+          bool in_front = false) {
+    if (annotating && in_entity) entity_annotations += Annotation(names[kind], message);
+    else if (annotating && in_front) Annotate_Before(text, Annotation(names[kind], message));
+    else if (annotating) Annotate(text, Annotation(names[kind], message));
+    if (!explaining || counts[kind]++ >= shown_warnings) return;
     long long end = span.last_line == span.first_line && span.last_column > span.first_column
                         ? span.last_column
                         : span.first_column + 1;
@@ -79,23 +106,25 @@ void Warn(Kind kind, const Source_Span& span, const std::string& message) {
 
 void Explain_Counted_Range(const Source_Span& range, int count) { counted.push_back(Counted{range, count}); }
 
-void Explain_Counted_In_Choice(const Source_Span& choice) {
+void Explain_Counted_In_Choice(const Source_Span& choice, Fragment*& text) {
     if (counted.empty() || !(Start(counted.back().range) >= Start(choice))) return;
     Counted range = counted.back();
     counted.pop_back();
     Warn(Counted_Range, range.range,
          "range written as its element count " + std::to_string(range.count) +
-             ": the choice reads as that one value");
+             ": the choice reads as that one value",
+         text);
 }
 
-void Explain_Counted_In_Name(const Source_Span& list) {
+void Explain_Counted_In_Name(const Source_Span& list, Fragment*& text) {
     // Those of the lists inside have been taken already: the rest are this one's.
     size_t first = counted.size();
     while (first > 0 && Start(counted[first - 1].range) >= Start(list)) --first;
     for (size_t i = first; i < counted.size(); ++i)
         Warn(Counted_Range, counted[i].range,
              "range written as its element count " + std::to_string(counted[i].count) +
-                 ": read as an index, not as a range");
+                 ": read as an index, not as a range",
+             text);
     counted.resize(first);
 }
 
@@ -105,7 +134,7 @@ void Explain_Counted_In_Constraint(const Source_Span& list) {
 
 // ---- Bit strings -------------------------------------------------------------
 
-void Explain_Bit_String(const Source_Span& literal, const char* text) {
+void Explain_Bit_String(const Source_Span& literal, const char* text, Fragment*& written) {
     int bits_per_digit = text[0] == 'b' ? 1 : text[0] == 'o' ? 3 : text[0] == 'x' ? 4 : 0;
     if (bits_per_digit == 0 || !text[1]) return;
     long long digits = 0;
@@ -126,7 +155,8 @@ void Explain_Bit_String(const Source_Span& literal, const char* text) {
     snprintf(wrapped, sizeof wrapped, "%d", static_cast<int>(static_cast<uint32_t>(value)));
     Warn(Wide_Bit_String, literal,
          "bit string of " + std::to_string(width) + " bits wrapped to 32 bits: written as " + wrapped +
-             ", " + was);
+             ", " + was,
+         written);
 }
 
 // ---- Bit-vector widths ----------------------------------------------------------
@@ -144,10 +174,19 @@ void Explain_Subtype(const Source_Span& subtype, const Source_Span& mark, bool c
     if (bit_vector && constrained) constrained_bit_vector = Start(subtype);
 }
 
-void Explain_Declared(const Source_Span& subtype, const char* names) {
+void Explain_Declared(const Source_Span& subtype, const char* declared, Fragment*& text) {
     if (!(constrained_bit_vector == Start(subtype))) return;
     Warn(Width_Dropped, subtype,
-         std::string("width dropped: ") + names + " declared as a plain char, not as a bit vector");
+         std::string("width dropped: ") + declared + " declared as a plain char, not as a bit vector", text);
+}
+
+void Explain_Interface_Value(Fragment*& value) { interface_annotations = Take_Annotations(value); }
+
+void Explain_Interface(Fragment* subtype, Fragment*& names) {
+    std::string held = interface_annotations + Annotations_Of(subtype);
+    interface_annotations.clear();
+    if (in_entity) entity_annotations += held;
+    else Annotate(names, held);
 }
 
 // ---- Loops ------------------------------------------------------------------------
@@ -157,19 +196,29 @@ void Explain_Explicit_Range(const Source_Span& range) {
     explicit_range_line = range.first_line;
 }
 
-void Explain_For_Scheme(const Source_Span& range, bool bounds_empty) {
+void Explain_For_Scheme(const Source_Span& range, bool bounds_empty, Fragment*& text) {
     if (explicit_range >= Start(range)) return;  // its own range, just read
     if (bounds_empty)
-        Warn(Loop_Bounds, range, "for loop over a range without explicit bounds: its bounds are left empty");
+        Warn(Loop_Bounds, range, "for loop over a range without explicit bounds: its bounds are left empty", text);
     else
         Warn(Loop_Bounds, range,
              "for loop over a range without explicit bounds: it takes those of the range on line " +
-                 std::to_string(explicit_range_line));
+                 std::to_string(explicit_range_line),
+             text);
 }
 
 // ---- Processes ----------------------------------------------------------------
 
-void Explain_Entity(const char* name) { last_entity = name; }
+void Explain_Entity(const char* name) {
+    last_entity = name;
+    in_entity = true;
+}
+
+void Explain_Entity_Unit(Fragment*& text) {
+    Annotate(text, entity_annotations);
+    entity_annotations.clear();
+    in_entity = false;
+}
 
 void Explain_Architecture(const char* entity) {
     architecture_entity = entity;
@@ -178,7 +227,7 @@ void Explain_Architecture(const char* entity) {
 
 void Explain_Architecture_End() { in_architecture = false; }
 
-void Explain_Process(const Source_Span& start, bool labelled) {
+void Explain_Process(const Source_Span& start, bool labelled, Fragment*& text) {
     // The caret goes under the label, or under the word process.
     Source_Span process{start.first_line, start.first_column, start.first_line,
                         labelled ? start.last_column : start.first_column + 7};
@@ -186,21 +235,24 @@ void Explain_Process(const Source_Span& start, bool labelled) {
     else if (!labelled)
         Warn(Same_Process_Name, process,
              "unlabelled process written as the function process_A, the name of the unlabelled process on line " +
-                 std::to_string(first_unlabelled_line) + " too");
+                 std::to_string(first_unlabelled_line) + " too",
+             text, true);
     if (!in_architecture || architecture_entity == last_entity) return;
     if (last_entity.empty())
         Warn(Other_Ports, process,
-             "process written without ports: entity " + architecture_entity + " is not in this file");
+             "process written without ports: entity " + architecture_entity + " is not in this file", text,
+             true);
     else
         Warn(Other_Ports, process,
              "process written with the ports of entity " + last_entity + ", translated last, not of " +
-                 architecture_entity);
+                 architecture_entity,
+             text, true);
 }
 
 // ---- Wait statements --------------------------------------------------------------
 
-void Explain_Wait_For(const Source_Span& timeout) {
-    Warn(Wait_For_Loop, timeout, "wait for written as a loop over a time: the C loop does not wait");
+void Explain_Wait_For(const Source_Span& timeout, Fragment*& text) {
+    Warn(Wait_For_Loop, timeout, "wait for written as a loop over a time: the C loop does not wait", text);
 }
 
 // ---- The run --------------------------------------------------------------------------
@@ -213,12 +265,14 @@ void Warnings_Start() {
     explicit_range_line = 0;
     last_entity.clear();
     architecture_entity.clear();
-    in_architecture = false;
+    in_architecture = in_entity = false;
+    std::string().swap(entity_annotations);
+    std::string().swap(interface_annotations);
     unlabelled_processes = first_unlabelled_line = 0;
 }
 
 void Warnings_Finish() {
-    for (int kind = 0; kind < Kinds; ++kind)
+    for (int kind = 0; kind < Kinds && explaining; ++kind)
         if (counts[kind] > shown_warnings)
             fprintf(stderr, "<stdin>: warning: %lld more %s\n", counts[kind] - shown_warnings, unshown[kind]);
     Warnings_Start();

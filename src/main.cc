@@ -31,6 +31,7 @@ void Print_Help() {
     fputs("\n\t--------", stdout);
     fputs("\n\t-DEBUG : Prints Debugging information.", stdout);
     fputs("\n\t--explain : Explains a rejected design, and warns where the C text misleads, on standard error.", stdout);
+    fputs("\n\t--annotate : Writes each warning of --explain into the C text, as a comment after the construct.", stdout);
     fputs("\n\t--relaxed : Also reads the common forms of VHDL-93 and VHDL-2008.", stdout);
     fputs("\n\t--version : Prints the version and the licence, then exits.", stdout);
     fputs("\n\t-h, --help : Prints this list, then exits.", stdout);
@@ -43,7 +44,7 @@ void Print_Version() {
     fputs("Copyright (c) 2026 the vhdl87c authors; MIT License, no warranty.\n", stdout);
 }
 
-const char* const options[] = {"-DEBUG", "--explain", "--relaxed", "--version", "-h", "--help"};
+const char* const options[] = {"-DEBUG", "--explain", "--annotate", "--relaxed", "--version", "-h", "--help"};
 
 bool Is_Option(const char* argument) {
     for (const char* option : options)
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
         if (strcmp(argv[i], "--explain") == 0) explaining = true;
+        if (strcmp(argv[i], "--annotate") == 0) annotating = true;
         if (strcmp(argv[i], "--relaxed") == 0) relaxed_reading = true;
         if (strcmp(argv[i], "-h") == 0 || strcmp(argv[i], "--help") == 0) {
             Print_Help();

@@ -9,6 +9,11 @@ extern int DEBUG;
 // --explain: a rejected file is explained on standard error (explain.h);
 // the translation runs with the explained parser.
 extern bool explaining;
+// --annotate: each warning about the C text is also written into it, as a
+// comment after the construct (annotation.h); the translation runs with
+// the explained parser, whose warnings reach standard error only with
+// --explain.
+extern bool annotating;
 // --relaxed: the later editions' spellings are rewritten before the parser
 // sees them (relaxed_filter.h); each translation starts with the token
 // source this asks for.

@@ -17,6 +17,7 @@
 }
 
 %code {
+#include "annotation.h"
 #include "compose.h"
 #include "context.h"
 #include "diagnostics.h"
@@ -59,7 +60,9 @@ static int Read_Explained(const short* stack, long depth) {
 
 /* The warnings of --explain on what the C text does not carry
    (explain_warnings.h): an action calls them through EXPLAINED(...), which
-   the plain parser compiles to nothing.  The explained parser tracks
+   the plain parser compiles to nothing.  A warning takes the fragment its
+   annotation follows (--annotate): the $k or $$ that ends where the
+   construct's C text ends.  The explained parser tracks
    locations: AT(k) is where $k stands, SPAN where the whole rule does. */
 #ifdef EXPLAINED_DEBUG
 #define EXPLAINED(call) call
@@ -226,7 +229,7 @@ designator
 literal
     : t_AbstractLit                                     { $$ = $1; }
     | t_CharacterLit                                    { $$ = $1; }
-    | t_BitStringLit                                    { EXPLAINED(Explain_Bit_String(AT(1), Text($1))); $$ = Convert_String_To_Int(Text($1)); Drop($1); }
+    | t_BitStringLit                                    { $$ = Convert_String_To_Int(Text($1)); EXPLAINED(Explain_Bit_String(AT(1), Text($1), $$)); Drop($1); }
     | physical_literal_no_default                       { $$ = $1; }
     | t_NULL                                            { $$ = $1; }
     ;
@@ -267,7 +270,7 @@ context_list
     | context_list context_item                         { $$ = Compose("%s %s", $1, $2); }
     ;
 lib_unit
-    : entity_decl                                       { $$ = Entity_Unit($1); }
+    : entity_decl                                       { $$ = Entity_Unit($1); EXPLAINED(Explain_Entity_Unit($$)); }
     | config_decl                                       { $$ = $1; }
     | package_decl                                      { $$ = $1; }
     | arch_body                                         { $$ = $1; }
@@ -585,7 +588,7 @@ interf_list_1
 /* An element yields its names and appends its C declaration line. */
 interf_element
     : interf_element_1 idf_list ':' interf_element_2
-      subtype_indic interf_element_3 interf_element_4   { EXPLAINED(Explain_Declared(AT(5), Text($2))); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); $$ = $2; Drop($1, $4, $5, $6); }
+      subtype_indic interf_element_3 interf_element_4   { EXPLAINED(Explain_Interface_Value($7)); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); $$ = $2; EXPLAINED(Explain_Declared(AT(5), Text($$), $$)); EXPLAINED(Explain_Interface($5, $$)); Drop($1, $4, $5, $6); }
     ;
 /* default value */
 interf_element_4
@@ -758,8 +761,8 @@ suffix
     ;
 /* A second suffix is dropped. */
 ifts_name
-    : mark gen_association_list                         { EXPLAINED(Explain_Counted_In_Name(AT(2))); $$ = Compose("%s %s", $1, $2); }
-    | name2 gen_association_list                        { EXPLAINED(Explain_Counted_In_Name(AT(2))); $$ = $1; Drop($2); }
+    : mark gen_association_list                         { $$ = Compose("%s %s", $1, $2); EXPLAINED(Explain_Counted_In_Name(AT(2), $$)); }
+    | name2 gen_association_list                        { $$ = $1; EXPLAINED(Keep_Annotations($2, $$)); Drop($2); EXPLAINED(Explain_Counted_In_Name(AT(2), $$)); }
     ;
 attribute_name
     : mark t_Apostrophe t_Identifier                    { $$ = Compose("%s /* %s %s */", $1, $2, $3); }
@@ -823,7 +826,7 @@ choices_2
     ;
 choice
     : expr                                              { $$ = $1; }
-    | discrete_range1                                   { EXPLAINED(Explain_Counted_In_Choice(SPAN)); $$ = $1; }
+    | discrete_range1                                   { $$ = $1; EXPLAINED(Explain_Counted_In_Choice(SPAN, $$)); }
     | t_OTHERS                                          { $$ = $1; }
     ;
 
@@ -970,7 +973,7 @@ discrete_range
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
     : subtype_indic1                                    { $$ = $1; }
-    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits)); Drop($1, $2, $3); }
+    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits)); EXPLAINED(Keep_Annotations($1, $$)); EXPLAINED(Keep_Annotations($3, $$)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
@@ -992,7 +995,7 @@ direction
 
 constant_decl
     : t_CONSTANT idf_list ':'
-      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2), $5)); EXPLAINED(Keep_Annotations($4, $5)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 constant_decl_1
@@ -1001,7 +1004,7 @@ constant_decl_1
     ;
 signal_decl
     : t_SIGNAL idf_list ':' subtype_indic
-      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
+      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(4), Text($2), $6)); EXPLAINED(Keep_Annotations($4, $6)); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
     ;
 /* initial value */
 signal_decl_2
@@ -1015,7 +1018,7 @@ signal_decl_1
     ;
 variable_decl
     : t_VARIABLE idf_list ':'
-      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2), $5)); EXPLAINED(Keep_Annotations($4, $5)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 variable_decl_1
@@ -1133,7 +1136,7 @@ if_scheme
     ;
 /* The bounds come from the last explicit range, not from the range's text. */
 for_scheme
-    : t_FOR t_Identifier t_IN discrete_range            { EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0)); $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); }
+    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0, $$)); Drop($2, $3, $4); }
     ;
 while_scheme
     : t_WHILE expr                                      { $$ = Compose("%s (%s)", $1, $2); }
@@ -1323,13 +1326,13 @@ generate_stat_1
  ****************************************************************************/
 
 procs_stat
-    : t_Identifier ':' procs_stat1                      { EXPLAINED(Explain_Process(AT(1), true)); $$ = Compose("%s %s", $1, $3); }
-    | procs_stat1                                       { EXPLAINED(Explain_Process(AT(1), false)); $$ = Compose("process_A %s", $1); }
+    : t_Identifier ':' procs_stat1                      { EXPLAINED(Explain_Process(AT(1), true, $3)); $$ = Compose("%s %s", $1, $3); }
+    | procs_stat1                                       { EXPLAINED(Explain_Process(AT(1), false, $1)); $$ = Compose("process_A %s", $1); }
     ;
 /* A process is a C function with the ports of the last entity. */
 procs_stat1
     : t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN
-      seq_stats t_END t_PROCESS procs_stat1_3 ';'       { $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8); }
+      seq_stats t_END t_PROCESS procs_stat1_3 ';'       { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8); }
     ;
 /* closing label */
 procs_stat1_3
@@ -1510,7 +1513,7 @@ wait_stat
 /* timeout */
 wait_stat_3
     : %empty                                            { $$ = Empty(); }
-    | t_FOR expr                                        { EXPLAINED(Explain_Wait_For(SPAN)); $$ = Compose("while (%s);", $2); Drop($1); }
+    | t_FOR expr                                        { $$ = Compose("while (%s);", $2); EXPLAINED(Explain_Wait_For(SPAN, $$)); Drop($1); }
     ;
 /* condition: the loop runs while it does not hold */
 wait_stat_2

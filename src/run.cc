@@ -27,8 +27,11 @@ int Run_Translation(FILE* input) {
     Use_Relaxed_Reading(relaxed_reading);
     Explain_Start(relaxed_reading ? &later_tables : &explained_tables);
     Reset_Scanner(input);
-    int result = relaxed_reading ? (explaining ? later_explained_parse() : later_parse())
-                                 : (explaining ? explained_parse() : yyparse());
+    // The warnings, for standard error or for the annotations, come from
+    // the explained parsers only.
+    bool explained = explaining || annotating;
+    int result = relaxed_reading ? (explained ? later_explained_parse() : later_parse())
+                                 : (explained ? explained_parse() : yyparse());
     Explain_Finish();
     Release_Context();
     Release_Scratch_Buffer();
