@@ -62,7 +62,8 @@ static int Read_Explained(const short* stack, long depth) {
    (explain_warnings.h): an action calls them through EXPLAINED(...), which
    the plain parser compiles to nothing.  A warning takes the fragment its
    annotation follows (--annotate): the $k or $$ that ends where the
-   construct's C text ends.  The explained parser tracks
+   construct's C text ends; an action that drops a fragment whose text
+   the C text does not carry on keeps its annotations (Keep_Annotations).  The explained parser tracks
    locations: AT(k) is where $k stands, SPAN where the whole rule does. */
 #ifdef EXPLAINED_DEBUG
 #define EXPLAINED(call) call
@@ -1136,7 +1137,7 @@ if_scheme
     ;
 /* The bounds come from the last explicit range, not from the range's text. */
 for_scheme
-    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0, $$)); Drop($2, $3, $4); }
+    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0, $$)); }
     ;
 while_scheme
     : t_WHILE expr                                      { $$ = Compose("%s (%s)", $1, $2); }
@@ -1513,7 +1514,7 @@ wait_stat
 /* timeout */
 wait_stat_3
     : %empty                                            { $$ = Empty(); }
-    | t_FOR expr                                        { $$ = Compose("while (%s);", $2); EXPLAINED(Explain_Wait_For(SPAN, $$)); Drop($1); }
+    | t_FOR expr                                        { $$ = Compose("while (%s);", $2); Drop($1); EXPLAINED(Explain_Wait_For(SPAN, $$)); }
     ;
 /* condition: the loop runs while it does not hold */
 wait_stat_2
