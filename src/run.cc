@@ -32,7 +32,7 @@ int Run_Translation(FILE* input) {
     bool explained = explaining || annotating;
     int result = relaxed_reading ? (explained ? later_explained_parse() : later_parse())
                                  : (explained ? explained_parse() : yyparse());
-    Explain_Finish();
+    Explain_Finish(result == 0);
     Release_Context();
     Release_Scratch_Buffer();
     Release_Fragment_Memory();
