@@ -57,6 +57,13 @@ std::string Annotations_Of(Fragment* text) {
 
 void Keep_Annotations(Fragment* dropped, Fragment*& kept) { Annotate(kept, Annotations_Of(dropped)); }
 
+std::string Unannotated_Text(Fragment* text) {
+    if (!annotating) return Text(text);
+    std::string rest;
+    Annotations_In(Text(text), &rest);
+    return rest;
+}
+
 std::string Take_Annotations(Fragment*& text) {
     if (!annotating || !text || !strstr(Text(text), kStart)) return std::string();
     std::string rest;

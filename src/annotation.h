@@ -28,6 +28,9 @@ std::string Annotations_Of(Fragment* text);
 // drops a fragment whose text the C text does not carry on (a second
 // suffix): linear in the length of `dropped`, which the action releases.
 void Keep_Annotations(Fragment* dropped, Fragment*& kept);
+// The text of `text` without its annotations, for a warning that reads the
+// C text it checks (the bounds of a range).
+std::string Unannotated_Text(Fragment* text);
 // Takes the annotations out of `text`, whose text goes on without them to a
 // place that is written elsewhere, or more than once, or never (the
 // declaration line of a port): they are returned, for a place written once.

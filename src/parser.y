@@ -978,7 +978,7 @@ discrete_range
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
     : subtype_indic1                                    { $$ = $1; }
-    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits, Text($1), Text($3))); EXPLAINED(Keep_Annotations($1, $$)); EXPLAINED(Keep_Annotations($3, $$)); Drop($1, $2, $3); }
+    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits, Unannotated_Text($1).c_str(), Unannotated_Text($3).c_str())); EXPLAINED(Keep_Annotations($1, $$)); EXPLAINED(Keep_Annotations($3, $$)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
