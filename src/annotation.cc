@@ -9,6 +9,9 @@ namespace {
 
 const char kStart[] = " /* vhdl87c[";
 
+// Those of a range's bounds, until the range's text is made.
+std::string held;
+
 // The annotations in `text`, each ended by " */" (one inside a comment of
 // the translation ends with " * /": kept outside it, it ends the usual
 // way); `rest`, when given, receives the text without them.
@@ -57,13 +60,6 @@ std::string Annotations_Of(Fragment* text) {
 
 void Keep_Annotations(Fragment* dropped, Fragment*& kept) { Annotate(kept, Annotations_Of(dropped)); }
 
-std::string Unannotated_Text(Fragment* text) {
-    if (!annotating) return Text(text);
-    std::string rest;
-    Annotations_In(Text(text), &rest);
-    return rest;
-}
-
 std::string Take_Annotations(Fragment*& text) {
     if (!annotating || !text || !strstr(Text(text), kStart)) return std::string();
     std::string rest;
@@ -71,4 +67,14 @@ std::string Take_Annotations(Fragment*& text) {
     Release(text);
     text = Make_String_Len(rest.data(), rest.size());
     return annotations;
+}
+
+void Hold_Annotations(Fragment*& left, Fragment*& right) {
+    held = Take_Annotations(left);
+    held += Take_Annotations(right);
+}
+
+void Put_Held_Annotations(Fragment*& text) {
+    Annotate(text, held);
+    std::string().swap(held);
 }

@@ -28,13 +28,15 @@ std::string Annotations_Of(Fragment* text);
 // drops a fragment whose text the C text does not carry on (a second
 // suffix): linear in the length of `dropped`, which the action releases.
 void Keep_Annotations(Fragment* dropped, Fragment*& kept);
-// The text of `text` without its annotations, for a warning that reads the
-// C text it checks (the bounds of a range).
-std::string Unannotated_Text(Fragment* text);
 // Takes the annotations out of `text`, whose text goes on without them to a
 // place that is written elsewhere, or more than once, or never (the
 // declaration line of a port): they are returned, for a place written once.
 std::string Take_Annotations(Fragment*& text);
+// Holds the annotations of the bounds of a range, taken out of them before
+// an action reads their text (a count, the bounds a for loop copies), and
+// puts them after the range's C text once it is made.
+void Hold_Annotations(Fragment*& left, Fragment*& right);
+void Put_Held_Annotations(Fragment*& text);
 // Puts an annotation in front of `text`, its space after it: for a
 // construct whose own text the format writes just before a space and
 // `text` (the name "process_A" of "process_A %s").

@@ -978,12 +978,12 @@ discrete_range
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
     : subtype_indic1                                    { $$ = $1; }
-    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits, Unannotated_Text($1).c_str(), Unannotated_Text($3).c_str())); EXPLAINED(Keep_Annotations($1, $$)); EXPLAINED(Keep_Annotations($3, $$)); Drop($1, $2, $3); }
+    | expr direction expr                               { EXPLAINED(Hold_Annotations($1, $3)); $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits, Text($1), Text($3))); EXPLAINED(Put_Held_Annotations($$)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
     : attribute_name                                    { $$ = $1; }
-    | expr direction expr                               { EXPLAINED(Explain_Explicit_Range(SPAN)); Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); Drop($1, $2, $3); }
+    | expr direction expr                               { EXPLAINED(Explain_Explicit_Range(SPAN)); EXPLAINED(Hold_Annotations($1, $3)); Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); EXPLAINED(Put_Held_Annotations($$)); Drop($1, $2, $3); }
     ;
 direction
     : t_TO                                              { $$ = $1; }
@@ -1141,7 +1141,7 @@ if_scheme
     ;
 /* The bounds come from the last explicit range, not from the range's text. */
 for_scheme
-    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0, $$)); }
+    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); EXPLAINED(Keep_Annotations($4, $$)); Drop($2, $3, $4); EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0, $$)); }
     ;
 while_scheme
     : t_WHILE expr                                      { $$ = Compose("%s (%s)", $1, $2); }
