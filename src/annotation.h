@@ -32,9 +32,11 @@ void Keep_Annotations(Fragment* dropped, Fragment*& kept);
 // place that is written elsewhere, or more than once, or never (the
 // declaration line of a port): they are returned, for a place written once.
 std::string Take_Annotations(Fragment*& text);
-// Holds the annotations of the bounds of a range, taken out of them before
-// an action reads their text (a count, the bounds a for loop copies), and
-// puts them after the range's C text once it is made.
+// Holds the annotations of two fragments, taken out of them before an
+// action reads or copies their text (the bounds of a range, which a count
+// reads and a for loop copies; a subtype's mark and constraint, which
+// declarations copy), and puts them after the action's C text once it is
+// made.
 void Hold_Annotations(Fragment*& left, Fragment*& right);
 void Put_Held_Annotations(Fragment*& text);
 // Puts an annotation in front of `text`, its space after it: for a

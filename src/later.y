@@ -402,8 +402,8 @@ subtype_indic
    written with it, "%s %s": t [4] [8]; a third is dropped, as a name's
    second suffix is.  T(open)(7 downto 0) leaves open out: t [8]. */
 subtype_indic
-    : name2 gen_association_list                        { Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); }
-    | mark '(' t_OPEN ')' gen_association_list          { Record_Subtype($1, $5); $$ = Compose("%s %s", $1, $5); Drop($3); }
+    : name2 gen_association_list                        { EXPLAINED(Hold_Annotations($1, $2)); Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); EXPLAINED(Put_Held_Annotations($$)); }
+    | mark '(' t_OPEN ')' gen_association_list          { EXPLAINED(Hold_Annotations($1, $5)); Record_Subtype($1, $5); $$ = Compose("%s %s", $1, $5); EXPLAINED(Put_Held_Annotations($$)); Drop($3); }
     ;
 
 /****************************************************************************

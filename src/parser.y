@@ -941,7 +941,7 @@ subtype_decl
     ;
 /* Every form records its type mark; a range (below) gives it back. */
 subtype_indic
-    : mark subtype_indic_1                              { EXPLAINED(Explain_Subtype(SPAN, AT(1), Length($2) > 0)); Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); }
+    : mark subtype_indic_1                              { EXPLAINED(Explain_Subtype(SPAN, AT(1), Length($2) > 0)); EXPLAINED(Hold_Annotations($1, $2)); Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); EXPLAINED(Put_Held_Annotations($$)); }
     | subtype_indic1                                    { Record_Noted_Subtype(); $$ = $1; }
     ;
 /* suffix */
@@ -952,7 +952,7 @@ subtype_indic_1
 subtype_indic1
     : mark mark range_constraint                        { EXPLAINED(SPAN.sort = AT(2).sort); Note_Subtype($2, nullptr); $$ = Compose("%s %s %s", $1, $2, $3); }
     | mark range_constraint                             { EXPLAINED(SPAN.sort = AT(1).sort); Note_Subtype($1, nullptr); $$ = Compose("%s %s", $1, $2); }
-    | mark mark subtype_indic1_1                        { EXPLAINED(Explain_Subtype(SPAN, AT(2), Length($3) > 0)); Note_Subtype($2, $3); $$ = Compose("%s %s %s", $1, $2, $3); }
+    | mark mark subtype_indic1_1                        { EXPLAINED(Explain_Subtype(SPAN, AT(2), Length($3) > 0)); EXPLAINED(Hold_Annotations($2, $3)); Note_Subtype($2, $3); $$ = Compose("%s %s %s", $1, $2, $3); EXPLAINED(Put_Held_Annotations($$)); }
     ;
 /* suffix after a resolution function */
 subtype_indic1_1
