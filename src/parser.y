@@ -894,7 +894,7 @@ secondary_unit_decl
     ;
 unconstrained_array_definition
     : t_ARRAY '(' unconstrained_array_definition_1
-      ')' t_OF subtype_indic                            { Trace_Element_Type($6); $$ = $3; Drop($1, $5, $6); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(6), true, SPAN, $$)); }
+      ')' t_OF subtype_indic                            { Trace_Element_Type($6); $$ = $3; EXPLAINED(Keep_Annotations($6, $$)); Drop($1, $5, $6); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(6), true, SPAN, $$)); }
     ;
 /* index subtypes */
 unconstrained_array_definition_1
@@ -906,7 +906,7 @@ index_subtype_definition
     : mark t_RANGE t_Box                                { $$ = Make_String("[256]"); Drop($1, $2, $3); }
     ;
 constrained_array_definition
-    : t_ARRAY index_constraint t_OF subtype_indic       { $$ = $2; Drop($1, $3, $4); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(4), false, SPAN, $$)); }
+    : t_ARRAY index_constraint t_OF subtype_indic       { $$ = $2; EXPLAINED(Keep_Annotations($4, $$)); Drop($1, $3, $4); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(4), false, SPAN, $$)); }
     ;
 record_type_definition
     : t_RECORD record_type_definition_1 t_END t_RECORD  { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
