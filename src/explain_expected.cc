@@ -6,47 +6,13 @@
 #include <cstring>
 
 #include "parser.hh"
-#include "relaxed.h"
-#include "scanner.h"
+#include "token_spelling.h"
 
 namespace explanation {
 
 namespace {
 
 const Parse_Tables* T = nullptr;  // the explained parser's, for the run
-
-// A token's spelling as quoted in a message, or its class; from the token
-// list (tokens.def).
-std::string Spelling(int code) {
-    if (const char* later = Later_Word(code)) return std::string("'") + later + "'";
-    if (code == 0) return "end of input";
-    if (code > 0 && code < 256) return std::string("'") + static_cast<char>(code) + "'";
-    switch (code) {
-#define RESERVED_WORD(spelling, token) case token: return "'" spelling "'";
-#define DELIMITER(spelling, token) case token: return "'" spelling "'";
-#define TOKEN_CLASS(description, token) case token: return description;
-#include "tokens.def"
-    }
-    return "token " + std::to_string(code);
-}
-
-// Text shown in a message: printable characters as they are, others as
-// \xNN, at most 40 of them.
-std::string Shown(const char* text, size_t n) {
-    std::string out;
-    for (size_t i = 0; i < n && i < 40; ++i) {
-        unsigned char c = text[i];
-        if (c >= 32 && c < 127) {
-            out += static_cast<char>(c);
-        } else {
-            char hex[8];
-            snprintf(hex, sizeof hex, "\\x%02x", c);
-            out += hex;
-        }
-    }
-    if (n > 40) out += "...";
-    return out;
-}
 
 // The number of reductions the parser would make on `symbol` from `stack`
 // before shifting it, or -1 when it would detect an error instead.  The
@@ -169,30 +135,10 @@ std::string Listed(const std::vector<Expected>& set) {
     size_t shown = std::min<size_t>(set.size(), 6);
     for (size_t i = 0; i < shown; ++i) {
         if (i > 0) out += (i + 1 == shown && set.size() <= 6) ? " or " : ", ";
-        out += Spelling(set[i].code);
+        out += Token_Spelling(set[i].code);
     }
     if (set.size() > 6) out += " or " + std::to_string(set.size() - 6) + " more";
     return out;
-}
-
-std::string Described(int code) {
-    const char* text = yytext ? yytext : "";
-    size_t n = strlen(text);
-    switch (code) {
-    case t_Identifier: case t_AbstractLit:
-        return Spelling(code) + " '" + Shown(text, n) + "'";
-    case t_CharacterLit: case t_StringLit: case t_BitStringLit:
-        return Spelling(code) + " " + Shown(text, n);
-    }
-    return Spelling(code);
-}
-
-std::string Word(int code) {
-    switch (code) {
-#define RESERVED_WORD(spelling, token) case token: return spelling;
-#include "tokens.def"
-    }
-    return Spelling(code);
 }
 
 }  // namespace explanation

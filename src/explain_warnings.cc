@@ -8,15 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "diagnostics.h"
 #include "explain_source.h"
+#include "messages.h"
 #include "type_names.h"
 
 using namespace explanation;
 
 namespace {
-
-const long long shown_warnings = 20;
 
 enum Kind {
     Counted_Range,
@@ -40,7 +38,7 @@ const char* const unshown[Kinds] = {
     "wait for statements written as loops",
 };
 
-long long counts[Kinds];
+Kind_Count counts[Kinds];
 
 struct Place {
     long long line, column;
@@ -66,7 +64,7 @@ long long unlabelled_processes = 0;
 long long first_unlabelled_line = 0;
 
 void Warn(Kind kind, const Source_Span& span, const std::string& message) {
-    if (counts[kind]++ >= shown_warnings) return;
+    if (!counts[kind].Shown()) return;
     long long end = span.last_line == span.first_line && span.last_column > span.first_column
                         ? span.last_column
                         : span.first_column + 1;
@@ -206,7 +204,7 @@ void Explain_Wait_For(const Source_Span& timeout) {
 // ---- The run --------------------------------------------------------------------------
 
 void Warnings_Start() {
-    for (long long& count : counts) count = 0;
+    for (Kind_Count& count : counts) count = Kind_Count();
     std::vector<Counted>().swap(counted);
     std::vector<Place>().swap(bit_vector_marks);
     constrained_bit_vector = explicit_range = Place{0, 0};
@@ -218,8 +216,6 @@ void Warnings_Start() {
 }
 
 void Warnings_Finish() {
-    for (int kind = 0; kind < Kinds; ++kind)
-        if (counts[kind] > shown_warnings)
-            fprintf(stderr, "<stdin>: warning: %lld more %s\n", counts[kind] - shown_warnings, unshown[kind]);
+    for (int kind = 0; kind < Kinds; ++kind) counts[kind].Tell_Unshown(unshown[kind]);
     Warnings_Start();
 }

@@ -26,13 +26,14 @@
 #include "literals.h"
 #include "scanner.h"
 #include "type_names.h"
+#include "parse_tables.h"
 #include "relaxed.h"
 
 /* Tokens come through Next_Token (relaxed.h). */
 #undef yylex
 #define yylex() Next_Token()
 #define YYINITDEPTH 200
-#define YYMAXDEPTH 10000
+#define YYMAXDEPTH kParserMaxDepth
 /* A stack that cannot grow for want of memory is the memory error, not a
    stack overflow. */
 #define YYMALLOC Allocate

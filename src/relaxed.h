@@ -19,7 +19,7 @@
 // the token the parser has just read.
 #pragma once
 
-#include "explain.h"
+#include "parse_tables.h"
 
 // The parser's token source: yylex by default, Relaxed_Token when relaxed.
 extern int (*Next_Token)();
@@ -28,9 +28,6 @@ extern int (*Next_Token)();
 // Each translation starts with Use_Relaxed_Reading(relaxed_reading), the
 // run option (options.h).
 void Use_Relaxed_Reading(bool on);
-
-// The later parsers' tables (the same for both).
-extern const Parse_Tables later_tables;
 
 // The stack of the later parser, shown before each token is read: its
 // states up to `depth`.
