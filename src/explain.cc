@@ -136,9 +136,9 @@ void Explain_Start(const Parse_Tables* tables) {
     explain_codes = explain_next = explain_end = nullptr;
 }
 
-void Explain_Finish() {
+void Explain_Finish(bool accepted) {
     skipped.Tell_Unshown("characters skipped");
-    Warnings_Finish();
+    Warnings_Finish(accepted, skipped.count);
     std::vector<short>().swap(checkpoint);
     std::vector<unsigned short>().swap(codes);
     explain_codes = explain_next = explain_end = nullptr;

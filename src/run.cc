@@ -43,7 +43,7 @@ int Run_Translation(FILE* input) {
     Explain_Start(reading.tables);
     Reset_Scanner(input);
     int result = reading.parse();
-    Explain_Finish();
+    Explain_Finish(result == 0);
     Release_Context();
     Release_Scratch_Buffer();
     Release_Fragment_Memory();
