@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "compose.h"
 #include "options.h"
 
 namespace {

@@ -14,7 +14,6 @@ extern bool explaining;
 // the explained parser, whose warnings reach standard error only with
 // --explain.
 extern bool annotating;
-// --relaxed: the later editions' spellings are rewritten before the parser
-// sees them (relaxed_filter.h); each translation starts with the token
-// source this asks for.
+// --relaxed: the later grammar reads the design, with its own token source
+// (relaxed.h); each translation picks its parser by it (run.cc).
 extern bool relaxed_reading;
