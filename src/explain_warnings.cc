@@ -225,9 +225,9 @@ void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragm
 
 namespace {
 
-// A bound the count reads right: a decimal integer, signed or not.
+// A bound the count reads right: a decimal integer without a sign.
 bool Decimal(const char* bound) {
-    while (*bound == ' ' || *bound == '-' || *bound == '+') ++bound;
+    while (*bound == ' ') ++bound;
     if (!*bound) return false;
     for (; *bound; ++bound)
         if (*bound < '0' || *bound > '9') return false;
@@ -237,6 +237,7 @@ bool Decimal(const char* bound) {
 // "its element count 8", or what is known when the count is not the length.
 std::string Count_Words(const Counted& range) {
     if (!range.exact) return "a count that is not its length (its bounds are not both decimal numbers)";
+    if (range.count <= 0) return std::to_string(range.count) + ", a count that is not its length (a null range)";
     return "its element count " + std::to_string(range.count);
 }
 
