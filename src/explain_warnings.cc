@@ -37,6 +37,9 @@ struct Place {
 };
 Place Start(const Source_Span& span) { return Place{span.first_line, span.first_column}; }
 
+// Where the last warning of each kind stands.
+Place last_warned[kWarningKinds];
+
 struct Counted {
     Source_Span range;
     int count;
@@ -215,6 +218,10 @@ const Warning_Kind& Kind_Of(Warning kind) { return kinds[static_cast<int>(kind)]
 
 void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text) {
     (void)text;
+    // A chain (a & b & c, x or y or z) is one construct: warned once.
+    Place& last = last_warned[static_cast<int>(kind)];
+    if (last == Start(at)) return;
+    last = Start(at);
     if (counts[static_cast<int>(kind)]++ >= shown_warnings) return;
     long long end = at.last_line == at.first_line && at.last_column > at.first_column ? at.last_column
                                                                                       : at.first_column + 1;
@@ -663,6 +670,7 @@ void Warnings_Read(int token, const Source_Span& at) {
 
 void Warnings_Start() {
     for (long long& count : counts) count = 0;
+    for (Place& place : last_warned) place = Place{0, 0};
     std::vector<Counted>().swap(counted);
     std::vector<Place>().swap(bit_vector_marks);
     constrained_bit_vector = explicit_range = Place{0, 0};
