@@ -34,14 +34,20 @@ std::string Annotations_In(const char* text, std::string* rest) {
 }  // namespace
 
 std::string Annotation(const char* kind, const std::string& message) {
-    std::string text = std::string(" /* vhdl87c[") + kind + "]: ";
-    for (size_t i = 0; i < message.size(); ++i) {
-        char c = message[i];
-        if (c == '\n' || c == '\r') c = ' ';
-        text += c;
-        if (c == '*' && i + 1 < message.size() && message[i + 1] == '/') text += ' ';
+    std::string text;
+    text.reserve(sizeof kStart + strlen(kind) + message.size() + 8);
+    text.append(kStart).append(kind).append("]: ");
+    const char* m = message.data();
+    if (!memchr(m, '*', message.size()) && !memchr(m, '\n', message.size()) && !memchr(m, '\r', message.size())) {
+        text += message;
+    } else {
+        for (size_t i = 0; i < message.size(); ++i) {
+            char c = message[i];
+            text += c == '\n' || c == '\r' ? ' ' : c;
+            if (c == '*' && i + 1 < message.size() && message[i + 1] == '/') text += ' ';
+        }
     }
-    return text + " */";
+    return text.append(" */");
 }
 
 void Annotate(Fragment*& text, const std::string& annotations) {
