@@ -43,7 +43,7 @@ int Later_Word_Code(const char* text, int length) {
     case 7:
         return Is(text, "context") ? t_CONTEXT : 0;
     case 9:
-        return Is(text, "postponed") ? t_POSTPONED : 0;
+        return Is(text, "postponed") ? t_POSTPONED : Is(text, "protected") ? t_PROTECTED : 0;
     default:
         return 0;
     }

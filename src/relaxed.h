@@ -9,7 +9,7 @@
 // scanner's apostrophe rule (Scan_Relaxed: after an identifier or a `)` an
 // apostrophe is the apostrophe, never the start of a character literal) and
 // hands a word reserved by the later editions only (context, postponed,
-// pure, impure, shared, xnor, sll, sla, srl, sra, rol, ror) as its keyword
+// protected, pure, impure, shared, xnor, sll, sla, srl, sra, rol, ror) as its keyword
 // where the later grammar takes that keyword, and as an identifier
 // elsewhere: `signal xnor : bit;` declares a signal named xnor, as in
 // VHDL-87.  Whether the keyword is taken is read from the parse tables over
