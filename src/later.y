@@ -282,6 +282,23 @@ generate_stat
       later_generate_body_1 later_generate_branches t_END
       t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s%s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9); }
     ;
+/* VHDL-2008's case generate: L : case E generate when C => ... end generate;
+   as a switch:  "%s : switch (%s) generate %s end generate %s;\n", each
+   alternative "case %s : %s\n" */
+generate_stat
+    : t_Identifier ':' t_CASE expr t_GENERATE
+      later_case_generate_alternatives t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : switch (%s) %s %s %s %s %s;\n", $1, $4, $5, $6, $7, $8, $9); Drop($3); }
+    ;
+later_case_generate_alternatives
+    : later_case_generate_alternative                   { $$ = $1; }
+    | later_case_generate_alternatives
+      later_case_generate_alternative                   { $$ = Compose("%s%s", $1, $2); }
+    ;
+later_case_generate_alternative
+    : t_WHEN choices t_Arrow concurrent_stats           { $$ = Compose("case %s : %s\n", $2, $4); Drop($1, $3); }
+    | t_WHEN choices t_Arrow later_generate_body_1      { $$ = Compose("case %s : %s\n", $2, $4); Drop($1, $3); }
+    ;
 /* branches after the first */
 later_generate_branches
     : later_generate_branch                             { $$ = $1; }
@@ -328,6 +345,10 @@ file_decl
     : t_FILE t_Identifier ':' subtype_indic ';'         { $$ = Compose("%s %s:%s;\n", $1, $2, $4); }
     | t_FILE t_Identifier ':' subtype_indic
       t_OPEN t_Identifier t_IS expr ';'                 { $$ = Compose("%s %s:%s %s  %s;\n", $1, $2, $4, $7, $8); Drop($5, $6); }
+    ;
+/* file a, b : T;  the names as a list: "%s %s,%s:%s;\n" */
+file_decl
+    : t_FILE t_Identifier ',' idf_list ':' subtype_indic ';' { $$ = Compose("%s %s,%s:%s;\n", $1, $2, $4, $6); }
     ;
 alias_decl
     : t_ALIAS t_Identifier t_IS name ';'                { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
