@@ -18,20 +18,18 @@
 %code {
 #include "relaxed.h"
 
-/* Every token is read through the relaxed token source, which is shown the
-   parser's stack first; the scanner's value is copied to this parser's. */
-#undef yylex
-#ifdef EXPLAINED_DEBUG
-#define yylex() (Show_Parser_Stack(yyss, yyssp - yyss), Read_Explained(yyss, yyssp - yyss))
-#else
+/* Every token is read through the relaxed token source, with this parser's
+   tables and stack; the scanner's value is copied to this parser's. */
+#undef NEXT_TOKEN
+#define NEXT_TOKEN() Relaxed_Token(later_tables, yyss, yyssp - yyss)
+#ifndef EXPLAINED_DEBUG
 #include <cstring>
-static int Read_Later(const short* stack, long depth) {
-    Show_Parser_Stack(stack, depth);
-    int token = Next_Token();
+static int Read_Later(int token) {
     memcpy(&yylval, scanned_value, sizeof yylval);
     return token;
 }
-#define yylex() Read_Later(yyss, yyssp - yyss)
+#undef yylex
+#define yylex() Read_Later(NEXT_TOKEN())
 /* The error is the one report of the default run (diagnostics.h), with
    this parser's lookahead. */
 #undef yyerror

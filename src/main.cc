@@ -26,29 +26,47 @@ int Finish_Output(int status) {
     return status;
 }
 
-void Print_Help() {
-    fputs("\n\tOptions:", stdout);
-    fputs("\n\t--------", stdout);
-    fputs("\n\t-DEBUG : Prints Debugging information.", stdout);
-    fputs("\n\t--explain : Explains a rejected design, and warns where the C text misleads, on standard error.", stdout);
-    fputs("\n\t--relaxed : Also reads the common forms of VHDL-93 and VHDL-2008.", stdout);
-    fputs("\n\t--version : Prints the version and the licence, then exits.", stdout);
-    fputs("\n\t-h, --help : Prints this list, then exits.", stdout);
-    fputs("\n\n", stdout);
-}
-
 // The version is the project's, handed in by the build.
 void Print_Version() {
     fputs("vhdl87c " VHDL87C_VERSION "\n", stdout);
     fputs("Copyright (c) 2026 the vhdl87c authors; MIT License, no warranty.\n", stdout);
 }
 
-const char* const options[] = {"-DEBUG", "--explain", "--relaxed", "--version", "-h", "--help"};
+void Print_Help();
 
-bool Is_Option(const char* argument) {
-    for (const char* option : options)
-        if (strcmp(argument, option) == 0) return true;
-    return false;
+// Each option once: its names, its line of the help ("NAMES : HELP") and
+// what it does, which returns true when the program ends there.
+struct Option {
+    const char* names[2];  // the second one may be null
+    const char* help;
+    bool (*act)();
+};
+const Option options[] = {
+    {{"-DEBUG"}, "Prints Debugging information.", [] { DEBUG = 1; return false; }},
+    {{"--explain"}, "Explains a rejected design, and warns where the C text misleads, on standard error.",
+     [] { explaining = true; return false; }},
+    {{"--relaxed"}, "Also reads the common forms of VHDL-93 and VHDL-2008.",
+     [] { relaxed_reading = true; return false; }},
+    {{"--version"}, "Prints the version and the licence, then exits.", [] { Print_Version(); return true; }},
+    {{"-h", "--help"}, "Prints this list, then exits.", [] { Print_Help(); return true; }},
+};
+
+void Print_Help() {
+    fputs("\n\tOptions:", stdout);
+    fputs("\n\t--------", stdout);
+    for (const Option& option : options) {
+        printf("\n\t%s", option.names[0]);
+        if (option.names[1]) printf(", %s", option.names[1]);
+        printf(" : %s", option.help);
+    }
+    fputs("\n\n", stdout);
+}
+
+const Option* Find_Option(const char* argument) {
+    for (const Option& option : options)
+        for (const char* name : option.names)
+            if (name && strcmp(argument, name) == 0) return &option;
+    return nullptr;
 }
 
 // An argument that changes nothing is named, so that a mistyped option or
@@ -76,19 +94,10 @@ int main(int argc, char** argv) {
     DEBUG = 0;
     for (int i = 1; i < argc; ++i) fprintf(stderr, "(%d): %s\n", i, argv[i]);
     for (int i = 1; i < argc; ++i)
-        if (!Is_Option(argv[i])) Warn_Ignored(argv[i]);
+        if (!Find_Option(argv[i])) Warn_Ignored(argv[i]);
     for (int i = 1; i < argc; ++i) {
-        if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
-        if (strcmp(argv[i], "--explain") == 0) explaining = true;
-        if (strcmp(argv[i], "--relaxed") == 0) relaxed_reading = true;
-        if (strcmp(argv[i], "-h") == 0 || strcmp(argv[i], "--help") == 0) {
-            Print_Help();
-            return Finish_Output(0);
-        }
-        if (strcmp(argv[i], "--version") == 0) {
-            Print_Version();
-            return Finish_Output(0);
-        }
+        const Option* option = Find_Option(argv[i]);
+        if (option && option->act()) return Finish_Output(0);
     }
     // Someone at a terminal learns what the program waits for.
     if (isatty(STDIN_FILENO))
