@@ -7,7 +7,10 @@
 #include <new>
 #include <unistd.h>
 
+#include <vector>
+
 #include "diagnostics.h"
+#include "files.h"
 #include "memory_error.h"
 #include "options.h"
 #include "run.h"
@@ -33,6 +36,7 @@ void Print_Help() {
     fputs("\n\t--explain : Explains a rejected design, and warns where the C text misleads, on standard error.", stdout);
     fputs("\n\t--relaxed : Also reads the common forms of VHDL-93 and VHDL-2008.", stdout);
     fputs("\n\t--version : Prints the version and the licence, then exits.", stdout);
+    fputs("\n\t-o OUT FILE... : Translates the named files: one into OUT (- for standard output), several each into OUT/PATH.c.", stdout);
     fputs("\n\t-h, --help : Prints this list, then exits.", stdout);
     fputs("\n\n", stdout);
 }
@@ -75,20 +79,44 @@ int main(int argc, char** argv) {
 
     DEBUG = 0;
     for (int i = 1; i < argc; ++i) fprintf(stderr, "(%d): %s\n", i, argv[i]);
+    // With -o the other arguments that are no options name the files.
+    const char* out = nullptr;
+    int outs = 0;
     for (int i = 1; i < argc; ++i)
-        if (!Is_Option(argv[i])) Warn_Ignored(argv[i]);
+        if (strcmp(argv[i], "-o") == 0) {
+            ++outs;
+            out = i + 1 < argc ? argv[++i] : nullptr;
+        }
+    std::vector<const char*> files;
     for (int i = 1; i < argc; ++i) {
-        if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
-        if (strcmp(argv[i], "--explain") == 0) explaining = true;
-        if (strcmp(argv[i], "--relaxed") == 0) relaxed_reading = true;
-        if (strcmp(argv[i], "-h") == 0 || strcmp(argv[i], "--help") == 0) {
+        if (outs && strcmp(argv[i], "-o") == 0) ++i;
+        else if (Is_Option(argv[i])) continue;
+        else if (outs && (argv[i][0] != '-' || argv[i][1] == '\0')) files.push_back(argv[i]);
+        else Warn_Ignored(argv[i]);
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (strcmp(argv[i], "-o") == 0) ++i;
+        else if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
+        else if (strcmp(argv[i], "--explain") == 0) explaining = true;
+        else if (strcmp(argv[i], "--relaxed") == 0) relaxed_reading = true;
+        else if (strcmp(argv[i], "-h") == 0 || strcmp(argv[i], "--help") == 0) {
             Print_Help();
             return Finish_Output(0);
-        }
-        if (strcmp(argv[i], "--version") == 0) {
+        } else if (strcmp(argv[i], "--version") == 0) {
             Print_Version();
             return Finish_Output(0);
         }
+    }
+    if (outs) {
+        const char* wrong = outs > 1 ? "vhdl87c: -o given twice: one output, or one folder for several files\n"
+                            : !out   ? "vhdl87c: -o needs the output: -o OUT FILE...\n"
+                            : files.empty() ? "vhdl87c: -o OUT needs the files to translate (- for standard input)\n"
+                                            : nullptr;
+        if (wrong) {
+            fputs(wrong, stderr);
+            return 1;
+        }
+        return Finish_Output(Translate_Files(out, files));
     }
     // Someone at a terminal learns what the program waits for.
     if (isatty(STDIN_FILENO))

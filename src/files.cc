@@ -1,0 +1,230 @@
+// File mode (see files.h): the outputs planned and checked, each design
+// translated through the same run as standard input, into its output
+// written whole, and the summary.
+#include "files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+#include "diagnostics.h"
+#include "run.h"
+#include "whole_file.h"
+
+namespace {
+
+const size_t kNamedFailures = 10;
+
+struct Job {
+    const char* input;   // as given; "-" is standard input
+    std::string output;  // empty: standard output
+};
+
+bool Is_Standard(const char* path) { return strcmp(path, "-") == 0; }
+
+bool Is_Folder(const char* path) {
+    struct stat there;
+    return stat(path, &there) == 0 && S_ISDIR(there.st_mode);
+}
+
+bool Ends_With(const std::string& text, const char* suffix) {
+    size_t n = strlen(suffix);
+    return text.size() > n && strcasecmp(text.c_str() + text.size() - n, suffix) == 0;
+}
+
+// The input's path below the output folder: leading '/' and '.' parts
+// dropped, 'x/..' folded; false when it climbs above its start.
+bool Relative_Path(const char* input, std::string& relative) {
+    std::string parts;
+    const char* at = input;
+    while (*at) {
+        const char* end = strchr(at, '/');
+        if (!end) end = at + strlen(at);
+        std::string part(at, end);
+        if (part == "..") {
+            if (parts.empty()) return false;
+            size_t slash = parts.rfind('/');
+            parts.erase(slash == std::string::npos ? 0 : slash);
+        } else if (!part.empty() && part != ".") {
+            parts += (parts.empty() ? "" : "/") + part;
+        }
+        at = *end ? end + 1 : end;
+    }
+    relative = parts;
+    return !parts.empty();
+}
+
+// OUT/PATH.c for PATH.vhd or PATH.vhdl (PATH.EXT.c for other names), and
+// OUT/stdin.c for standard input.
+bool Output_In_Folder(const std::string& folder, const char* input, std::string& output) {
+    std::string relative = "stdin";
+    if (!Is_Standard(input)) {
+        if (!Relative_Path(input, relative)) return false;
+        for (const char* extension : {".vhd", ".vhdl"})
+            if (Ends_With(relative, extension)) relative.erase(relative.size() - strlen(extension));
+    }
+    output = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + relative + ".c";
+    return true;
+}
+
+// The path with its '.' parts and doubled '/' dropped: two spellings of one
+// input that does not exist (yet).
+std::string Spelling(const char* input) {
+    std::string relative;
+    if (Is_Standard(input) || !Relative_Path(input, relative)) return input;
+    return (input[0] == '/' ? "/" : "") + relative;
+}
+
+// The file behind a path: its device and inode, when it exists.
+using File_Id = std::pair<dev_t, ino_t>;
+bool Identify(const char* path, File_Id& id) {
+    struct stat there;
+    if (Is_Standard(path) || stat(path, &there) != 0) return false;
+    id = File_Id{there.st_dev, there.st_ino};
+    return true;
+}
+
+// Every output planned before anything is written: an input given twice,
+// two inputs for one output, an output over an input, an input above the
+// folder are each reported; then the run writes nothing.
+bool Plan(const char* out, const std::vector<const char*>& inputs, std::vector<Job>& jobs, bool& in_folder) {
+    bool to_standard = Is_Standard(out);
+    std::string folder = out;
+    in_folder = !to_standard && (inputs.size() > 1 || folder.back() == '/' || Is_Folder(out));
+    if (in_folder && !Is_Folder(out) && access(out, F_OK) == 0) {
+        fprintf(stderr, "vhdl87c: cannot write into '%s': not a folder (several files, or -o FOLDER/, write one file each into a folder)\n", out);
+        return false;
+    }
+    bool clear = true;
+    std::map<File_Id, const char*> input_files;
+    std::map<std::string, const char*> given, outputs;
+    for (const char* input : inputs) {
+        Job job{input, to_standard ? "" : out};
+        if (in_folder && !Output_In_Folder(folder, input, job.output)) {
+            fprintf(stderr, "vhdl87c: '%s' lies above the current folder: its translation would not be below '%s'\n",
+                    input, out);
+            clear = false;
+            continue;
+        }
+        File_Id id;
+        bool known = Identify(input, id);
+        std::string spelling = Spelling(input);
+        const char* same = known && input_files.count(id) ? input_files[id]
+                           : given.count(spelling)          ? given[spelling]
+                                                            : nullptr;
+        if (same) {
+            if (strcmp(same, input) == 0) fprintf(stderr, "vhdl87c: '%s' given twice\n", input);
+            else fprintf(stderr, "vhdl87c: '%s' given twice (as '%s' before)\n", input, same);
+            clear = false;
+            continue;
+        }
+        if (known) input_files[id] = input;
+        given[spelling] = input;
+        if (!job.output.empty() && outputs.count(job.output)) {
+            fprintf(stderr, "vhdl87c: '%s' and '%s' would both be written to '%s'\n", outputs[job.output], input,
+                    job.output.c_str());
+            clear = false;
+            continue;
+        }
+        if (!job.output.empty()) outputs[job.output] = input;
+        jobs.push_back(job);
+    }
+    for (const Job& job : jobs) {
+        File_Id id;
+        if (!job.output.empty() && Identify(job.output.c_str(), id) && input_files.count(id)) {
+            fprintf(stderr, "vhdl87c: the translation of '%s' would overwrite the input '%s'\n", job.input,
+                    input_files[id]);
+            clear = false;
+        }
+    }
+    return clear;
+}
+
+void Cannot(const char* what, const char* path, const std::string& why) {
+    fprintf(stderr, "vhdl87c: cannot %s '%s': %s\n", what, path, why.c_str());
+}
+
+// Opens the input for reading; null (and the message) when it cannot be read.
+FILE* Open_Input(const char* input) {
+    if (Is_Standard(input)) return stdin;
+    int fd = open(input, O_RDONLY | O_CLOEXEC);
+    struct stat there;
+    int error = fd < 0 ? errno : fstat(fd, &there) != 0 ? errno : S_ISDIR(there.st_mode) ? EISDIR : 0;
+    FILE* file = error ? nullptr : fdopen(fd, "r");
+    if (!file && !error) error = errno;
+    if (error) {
+        if (fd >= 0) close(fd);
+        Cannot("read", input, strerror(error));
+    }
+    return file;
+}
+
+// Translates one design into its output: true when it was translated and
+// written whole.  A design that fails leaves no output behind, not even
+// one from an earlier run.
+bool Translate_One(const Job& job, bool make_folders) {
+    FILE* input = Open_Input(job.input);
+    if (!input) {
+        if (!job.output.empty()) Remove_Stale(job.output);
+        return false;
+    }
+    Whole_File file;
+    int kept_stdout = -1;
+    if (!job.output.empty()) {
+        std::string why = Open_Whole(file, job.output, make_folders);
+        if (!why.empty()) {
+            Cannot("write", job.output.c_str(), why);
+            if (input != stdin) fclose(input);
+            return false;
+        }
+        // The translation, and all else the run writes on standard output,
+        // goes to the file.
+        fflush(stdout);
+        kept_stdout = dup(STDOUT_FILENO);
+        dup2(file.fd, STDOUT_FILENO);
+    }
+    int result = Run_Translation(input);
+    if (result != 0) Tell_Rejection();
+    if (input != stdin) fclose(input);
+    if (job.output.empty()) return result == 0;
+
+    errno = 0;
+    bool written = fflush(stdout) == 0 && !ferror(stdout);
+    std::string why = written ? "" : strerror(errno ? errno : EIO);
+    clearerr(stdout);
+    dup2(kept_stdout, STDOUT_FILENO);
+    close(kept_stdout);
+    if (result == 0 && written) why = Commit_Whole(file);
+    else Abandon_Whole(file);
+    if (!why.empty()) Cannot("write", job.output.c_str(), why);
+    if (result == 0 && why.empty()) return true;
+    Remove_Stale(job.output);
+    return false;
+}
+
+void Summarize(size_t designs, const std::vector<const char*>& failed) {
+    fprintf(stderr, "vhdl87c: %zu files: %zu translated, %zu not", designs, designs - failed.size(), failed.size());
+    for (size_t i = 0; i < failed.size() && i < kNamedFailures; ++i)
+        fprintf(stderr, "%s%s", i == 0 ? ": " : ", ", failed[i]);
+    if (failed.size() > kNamedFailures) fprintf(stderr, " and %zu more", failed.size() - kNamedFailures);
+    fputc('\n', stderr);
+}
+
+}  // namespace
+
+int Translate_Files(const char* out, const std::vector<const char*>& inputs) {
+    std::vector<Job> jobs;
+    bool in_folder = false;
+    if (!Plan(out, inputs, jobs, in_folder)) return 1;
+    std::vector<const char*> failed;
+    for (const Job& job : jobs)
+        if (!Translate_One(job, in_folder)) failed.push_back(job.input);
+    if (jobs.size() > 1) Summarize(jobs.size(), failed);
+    return failed.empty() ? 0 : 1;
+}
