@@ -97,7 +97,8 @@ bool Plan(const char* out, const std::vector<const char*>& inputs, std::vector<J
     bool to_standard = Is_Standard(out);
     std::string folder = out;
     in_folder = !to_standard && (inputs.size() > 1 || folder.back() == '/' || Is_Folder(out));
-    if (in_folder && !Is_Folder(out) && access(out, F_OK) == 0) {
+    std::string bare = folder.substr(0, folder.find_last_not_of('/') + 1);
+    if (in_folder && !bare.empty() && !Is_Folder(out) && access(bare.c_str(), F_OK) == 0) {
         fprintf(stderr, "vhdl87c: cannot write into '%s': not a folder (several files, or -o FOLDER/, write one file each into a folder)\n", out);
         return false;
     }
