@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,12 +55,16 @@ std::string Folder_Of(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// Creates every missing folder of `folder`; "" or why not.
+// Creates every missing folder of `folder`; "" or why not.  The folders
+// made or met are remembered: the files of a tree share them.
 std::string Make_Folders(const std::string& folder) {
+    static std::set<std::string> there;
     for (size_t at = 1; at < folder.size(); ++at) {
         if (folder[at] != '/') continue;
         std::string prefix = folder.substr(0, at);
+        if (there.count(prefix)) continue;
         if (mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) return strerror(errno);
+        there.insert(prefix);
     }
     return "";
 }
