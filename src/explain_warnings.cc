@@ -18,29 +18,13 @@ namespace {
 
 const long long shown_warnings = 20;
 
-enum Kind {
-    Counted_Range,
-    Wide_Bit_String,
-    Width_Dropped,
-    Loop_Bounds,
-    Same_Process_Name,
-    Other_Ports,
-    Wait_For_Loop,
-    Kinds,
+const Warning_Kind kinds[] = {
+#define WARNING_KIND(id, name, description, message, counted) {name, description, message, counted},
+#include "warning_kinds.def"
 };
+static_assert(sizeof kinds / sizeof kinds[0] == kWarningKinds, "one line of the table per kind");
 
-// How the count of the unshown ones is worded, after "N more".
-const char* const unshown[Kinds] = {
-    "ranges written as their element count",
-    "bit strings wider than 32 bits",
-    "bit-vector widths dropped",
-    "for loops over bounds not their own",
-    "unlabelled processes named process_A",
-    "processes given the ports of another entity",
-    "wait for statements written as loops",
-};
-
-long long counts[Kinds];
+long long counts[kWarningKinds];
 
 struct Place {
     long long line, column;
@@ -65,37 +49,39 @@ bool in_architecture = false;
 long long unlabelled_processes = 0;
 long long first_unlabelled_line = 0;
 
-void Warn(Kind kind, const Source_Span& span, const std::string& message) {
-    if (counts[kind]++ >= shown_warnings) return;
-    long long end = span.last_line == span.first_line && span.last_column > span.first_column
-                        ? span.last_column
-                        : span.first_column + 1;
-    Report(Token_Place{span.first_line, span.first_column, end}, false, "warning", message);
-}
-
 }  // namespace
+
+const Warning_Kind& Kind_Of(Warning kind) { return kinds[static_cast<int>(kind)]; }
+
+void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text) {
+    (void)text;
+    if (counts[static_cast<int>(kind)]++ >= shown_warnings) return;
+    long long end = at.last_line == at.first_line && at.last_column > at.first_column ? at.last_column
+                                                                                      : at.first_column + 1;
+    Report(Token_Place{at.first_line, at.first_column, end}, false, "warning", message);
+}
 
 // ---- Element counts --------------------------------------------------------
 
 void Explain_Counted_Range(const Source_Span& range, int count) { counted.push_back(Counted{range, count}); }
 
-void Explain_Counted_In_Choice(const Source_Span& choice) {
+void Explain_Counted_In_Choice(const Source_Span& choice, Fragment*& text) {
     if (counted.empty() || !(Start(counted.back().range) >= Start(choice))) return;
     Counted range = counted.back();
     counted.pop_back();
-    Warn(Counted_Range, range.range,
+    Warn(Warning::Counted_Range, range.range,
          "range written as its element count " + std::to_string(range.count) +
-             ": the choice reads as that one value");
+             ": the choice reads as that one value", text);
 }
 
-void Explain_Counted_In_Name(const Source_Span& list) {
+void Explain_Counted_In_Name(const Source_Span& list, Fragment*& text) {
     // Those of the lists inside have been taken already: the rest are this one's.
     size_t first = counted.size();
     while (first > 0 && Start(counted[first - 1].range) >= Start(list)) --first;
     for (size_t i = first; i < counted.size(); ++i)
-        Warn(Counted_Range, counted[i].range,
+        Warn(Warning::Counted_Range, counted[i].range,
              "range written as its element count " + std::to_string(counted[i].count) +
-                 ": read as an index, not as a range");
+                 ": read as an index, not as a range", text);
     counted.resize(first);
 }
 
@@ -105,14 +91,14 @@ void Explain_Counted_In_Constraint(const Source_Span& list) {
 
 // ---- Bit strings -------------------------------------------------------------
 
-void Explain_Bit_String(const Source_Span& literal, const char* text) {
-    int bits_per_digit = text[0] == 'b' ? 1 : text[0] == 'o' ? 3 : text[0] == 'x' ? 4 : 0;
-    if (bits_per_digit == 0 || !text[1]) return;
+void Explain_Bit_String(const Source_Span& literal, const char* written, Fragment*& text) {
+    int bits_per_digit = written[0] == 'b' ? 1 : written[0] == 'o' ? 3 : written[0] == 'x' ? 4 : 0;
+    if (bits_per_digit == 0 || !written[1]) return;
     long long digits = 0;
     // Read as the conversion reads it, in 64 bits: exact while it fits, and
     // its low 32 bits are the value written.
     unsigned long long value = 0;
-    for (const char* c = text + 2; *c; ++c) {
+    for (const char* c = written + 2; *c; ++c) {
         if (*c == '"' || *c == '%' || *c == '_') continue;
         ++digits;
         int digit = *c >= 'a' ? *c - 'a' + 10 : *c - '0';
@@ -124,9 +110,9 @@ void Explain_Bit_String(const Source_Span& literal, const char* text) {
                                   : "its value does not fit in 64 bits either";
     char wrapped[16];
     snprintf(wrapped, sizeof wrapped, "%d", static_cast<int>(static_cast<uint32_t>(value)));
-    Warn(Wide_Bit_String, literal,
+    Warn(Warning::Wide_Bit_String, literal,
          "bit string of " + std::to_string(width) + " bits wrapped to 32 bits: written as " + wrapped +
-             ", " + was);
+             ", " + was, text);
 }
 
 // ---- Bit-vector widths ----------------------------------------------------------
@@ -144,10 +130,10 @@ void Explain_Subtype(const Source_Span& subtype, const Source_Span& mark, bool c
     if (bit_vector && constrained) constrained_bit_vector = Start(subtype);
 }
 
-void Explain_Declared(const Source_Span& subtype, const char* names) {
+void Explain_Declared(const Source_Span& subtype, const char* names, Fragment*& text) {
     if (!(constrained_bit_vector == Start(subtype))) return;
-    Warn(Width_Dropped, subtype,
-         std::string("width dropped: ") + names + " declared as a plain char, not as a bit vector");
+    Warn(Warning::Width_Dropped, subtype,
+         std::string("width dropped: ") + names + " declared as a plain char, not as a bit vector", text);
 }
 
 // ---- Loops ------------------------------------------------------------------------
@@ -157,14 +143,14 @@ void Explain_Explicit_Range(const Source_Span& range) {
     explicit_range_line = range.first_line;
 }
 
-void Explain_For_Scheme(const Source_Span& range, bool bounds_empty) {
+void Explain_For_Scheme(const Source_Span& range, bool bounds_empty, Fragment*& text) {
     if (explicit_range >= Start(range)) return;  // its own range, just read
     if (bounds_empty)
-        Warn(Loop_Bounds, range, "for loop over a range without explicit bounds: its bounds are left empty");
+        Warn(Warning::Loop_Bounds, range, "for loop over a range without explicit bounds: its bounds are left empty", text);
     else
-        Warn(Loop_Bounds, range,
+        Warn(Warning::Loop_Bounds, range,
              "for loop over a range without explicit bounds: it takes those of the range on line " +
-                 std::to_string(explicit_range_line));
+                 std::to_string(explicit_range_line), text);
 }
 
 // ---- Processes ----------------------------------------------------------------
@@ -178,29 +164,29 @@ void Explain_Architecture(const char* entity) {
 
 void Explain_Architecture_End() { in_architecture = false; }
 
-void Explain_Process(const Source_Span& start, bool labelled) {
+void Explain_Process(const Source_Span& start, bool labelled, Fragment*& text) {
     // The caret goes under the label, or under the word process.
     Source_Span process{start.first_line, start.first_column, start.first_line,
                         labelled ? start.last_column : start.first_column + 7};
     if (!labelled && unlabelled_processes++ == 0) first_unlabelled_line = process.first_line;
     else if (!labelled)
-        Warn(Same_Process_Name, process,
+        Warn(Warning::Process_Name, process,
              "unlabelled process written as the function process_A, the name of the unlabelled process on line " +
-                 std::to_string(first_unlabelled_line) + " too");
+                 std::to_string(first_unlabelled_line) + " too", text);
     if (!in_architecture || architecture_entity == last_entity) return;
     if (last_entity.empty())
-        Warn(Other_Ports, process,
-             "process written without ports: entity " + architecture_entity + " is not in this file");
+        Warn(Warning::Other_Ports, process,
+             "process written without ports: entity " + architecture_entity + " is not in this file", text);
     else
-        Warn(Other_Ports, process,
+        Warn(Warning::Other_Ports, process,
              "process written with the ports of entity " + last_entity + ", translated last, not of " +
-                 architecture_entity);
+                 architecture_entity, text);
 }
 
 // ---- Wait statements --------------------------------------------------------------
 
-void Explain_Wait_For(const Source_Span& timeout) {
-    Warn(Wait_For_Loop, timeout, "wait for written as a loop over a time: the C loop does not wait");
+void Explain_Wait_For(const Source_Span& timeout, Fragment*& text) {
+    Warn(Warning::Wait_For, timeout, "wait for written as a loop over a time: the C loop does not wait", text);
 }
 
 // ---- The run --------------------------------------------------------------------------
@@ -218,8 +204,8 @@ void Warnings_Start() {
 }
 
 void Warnings_Finish() {
-    for (int kind = 0; kind < Kinds; ++kind)
+    for (int kind = 0; kind < kWarningKinds; ++kind)
         if (counts[kind] > shown_warnings)
-            fprintf(stderr, "<stdin>: warning: %lld more %s\n", counts[kind] - shown_warnings, unshown[kind]);
+            fprintf(stderr, "<stdin>: warning: %lld more %s\n", counts[kind] - shown_warnings, kinds[kind].counted);
     Warnings_Start();
 }

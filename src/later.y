@@ -174,8 +174,8 @@ block_stat
  ****************************************************************************/
 
 procs_stat
-    : t_Identifier ':' t_POSTPONED procs_stat1          { EXPLAINED(Explain_Process(AT(1), true)); $$ = Compose("%s %s", $1, $4); Drop($3); }
-    | t_POSTPONED procs_stat1                           { EXPLAINED(Explain_Process(AT(2), false)); $$ = Compose("process_A %s", $2); Drop($1); }
+    : t_Identifier ':' t_POSTPONED procs_stat1          { $$ = Compose("%s %s", $1, $4); Drop($3); EXPLAINED(Explain_Process(AT(1), true, $$)); }
+    | t_POSTPONED procs_stat1                           { $$ = Compose("process_A %s", $2); Drop($1); EXPLAINED(Explain_Process(AT(2), false, $$)); }
     ;
 concurrent_assertion_stat
     : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose("%s:%s", $1, $4); Drop($3); }

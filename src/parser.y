@@ -226,7 +226,7 @@ designator
 literal
     : t_AbstractLit                                     { $$ = $1; }
     | t_CharacterLit                                    { $$ = $1; }
-    | t_BitStringLit                                    { EXPLAINED(Explain_Bit_String(AT(1), Text($1))); $$ = Convert_String_To_Int(Text($1)); Drop($1); }
+    | t_BitStringLit                                    { $$ = Convert_String_To_Int(Text($1)); EXPLAINED(Explain_Bit_String(AT(1), Text($1), $$)); Drop($1); }
     | physical_literal_no_default                       { $$ = $1; }
     | t_NULL                                            { $$ = $1; }
     ;
@@ -585,7 +585,7 @@ interf_list_1
 /* An element yields its names and appends its C declaration line. */
 interf_element
     : interf_element_1 idf_list ':' interf_element_2
-      subtype_indic interf_element_3 interf_element_4   { EXPLAINED(Explain_Declared(AT(5), Text($2))); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); $$ = $2; Drop($1, $4, $5, $6); }
+      subtype_indic interf_element_3 interf_element_4   { $$ = $2; EXPLAINED(Explain_Declared(AT(5), Text($2), $$)); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); Drop($1, $4, $5, $6); }
     ;
 /* default value */
 interf_element_4
@@ -758,8 +758,8 @@ suffix
     ;
 /* A second suffix is dropped. */
 ifts_name
-    : mark gen_association_list                         { EXPLAINED(Explain_Counted_In_Name(AT(2))); $$ = Compose("%s %s", $1, $2); }
-    | name2 gen_association_list                        { EXPLAINED(Explain_Counted_In_Name(AT(2))); $$ = $1; Drop($2); }
+    : mark gen_association_list                         { $$ = Compose("%s %s", $1, $2); EXPLAINED(Explain_Counted_In_Name(AT(2), $$)); }
+    | name2 gen_association_list                        { $$ = $1; Drop($2); EXPLAINED(Explain_Counted_In_Name(AT(2), $$)); }
     ;
 attribute_name
     : mark t_Apostrophe t_Identifier                    { $$ = Compose("%s /* %s %s */", $1, $2, $3); }
@@ -823,7 +823,7 @@ choices_2
     ;
 choice
     : expr                                              { $$ = $1; }
-    | discrete_range1                                   { EXPLAINED(Explain_Counted_In_Choice(SPAN)); $$ = $1; }
+    | discrete_range1                                   { $$ = $1; EXPLAINED(Explain_Counted_In_Choice(SPAN, $$)); }
     | t_OTHERS                                          { $$ = $1; }
     ;
 
@@ -992,7 +992,7 @@ direction
 
 constant_decl
     : t_CONSTANT idf_list ':'
-      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2), $2)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 constant_decl_1
@@ -1001,7 +1001,7 @@ constant_decl_1
     ;
 signal_decl
     : t_SIGNAL idf_list ':' subtype_indic
-      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
+      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(4), Text($2), $2)); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
     ;
 /* initial value */
 signal_decl_2
@@ -1015,7 +1015,7 @@ signal_decl_1
     ;
 variable_decl
     : t_VARIABLE idf_list ':'
-      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2))); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2), $2)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 variable_decl_1
@@ -1133,7 +1133,7 @@ if_scheme
     ;
 /* The bounds come from the last explicit range, not from the range's text. */
 for_scheme
-    : t_FOR t_Identifier t_IN discrete_range            { EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0)); $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); }
+    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0, $$)); }
     ;
 while_scheme
     : t_WHILE expr                                      { $$ = Compose("%s (%s)", $1, $2); }
@@ -1323,8 +1323,8 @@ generate_stat_1
  ****************************************************************************/
 
 procs_stat
-    : t_Identifier ':' procs_stat1                      { EXPLAINED(Explain_Process(AT(1), true)); $$ = Compose("%s %s", $1, $3); }
-    | procs_stat1                                       { EXPLAINED(Explain_Process(AT(1), false)); $$ = Compose("process_A %s", $1); }
+    : t_Identifier ':' procs_stat1                      { $$ = Compose("%s %s", $1, $3); EXPLAINED(Explain_Process(AT(1), true, $$)); }
+    | procs_stat1                                       { $$ = Compose("process_A %s", $1); EXPLAINED(Explain_Process(AT(1), false, $$)); }
     ;
 /* A process is a C function with the ports of the last entity. */
 procs_stat1
@@ -1510,7 +1510,7 @@ wait_stat
 /* timeout */
 wait_stat_3
     : %empty                                            { $$ = Empty(); }
-    | t_FOR expr                                        { EXPLAINED(Explain_Wait_For(SPAN)); $$ = Compose("while (%s);", $2); Drop($1); }
+    | t_FOR expr                                        { $$ = Compose("while (%s);", $2); Drop($1); EXPLAINED(Explain_Wait_For(SPAN, $$)); }
     ;
 /* condition: the loop runs while it does not hold */
 wait_stat_2
