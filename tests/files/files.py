@@ -256,6 +256,42 @@ class Plan(Tree):
         self.assertEqual(self.files(), before)
 
 
+class Memory(Tree):
+    """Nothing of one design survives into the next: a tree of many designs
+    takes the memory of its largest one."""
+
+    def peak_kb(self, args, data=None):
+        p = subprocess.Popen([BIN, *args], cwd=self.root, stdin=subprocess.PIPE if data else subprocess.DEVNULL,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if data:
+            p.stdin.write(data)
+            p.stdin.close()
+        _, status, usage = os.wait4(p.pid, 0)
+        self.assertEqual(os.waitstatus_to_exitcode(status), 0, args)
+        return usage.ru_maxrss
+
+    def test_a_tree_takes_the_memory_of_its_largest_design(self):
+        sys.path.insert(0, os.path.join(TESTS, "..", "bench"))
+        import gen
+        import io
+        from argparse import Namespace
+        big = io.StringIO()
+        gen.render("mix", 700, 1, Namespace(depth=None, count=None), big)
+        self.write("big.vhd", big.getvalue().encode())
+        names = []
+        for i in range(400):
+            small = io.StringIO()
+            gen.render("mix", 20, i + 2, Namespace(depth=None, count=None), small)
+            names.append("small/s%03d.vhd" % i)
+            self.write(names[-1], small.getvalue().encode())
+        alone = self.peak_kb(["-o", "big.c", "big.vhd"])
+        smalls = sum(os.path.getsize(os.path.join(self.root, n)) for n in names)
+        self.assertGreater(smalls, 2 * os.path.getsize(os.path.join(self.root, "big.vhd")))
+        for options in ((), ("--explain",), ("--relaxed",)):
+            tree = self.peak_kb([*options, "-o", "out", *names[:200], "big.vhd", *names[200:]])
+            self.assertLess(tree, alone * 1.1 + 2048, (options, tree, alone))
+
+
 if __name__ == "__main__":
     BIN, TESTS, group = sys.argv[1:4]
     BIN = os.path.abspath(BIN)
