@@ -14,8 +14,10 @@
 #include <utility>
 
 #include "diagnostics.h"
+#include "message_kinds.h"
 #include "run.h"
 #include "whole_file.h"
+#include "workers.h"
 
 namespace {
 
@@ -90,6 +92,14 @@ bool Identify(const char* path, File_Id& id) {
     return true;
 }
 
+void Cannot(const char* what, const char* path, const std::string& why) {
+    Tell_Program(what[0] == 'r' ? Message::Unreadable_Input : Message::Unwritable_Output, "error",
+                 Is_Standard(path) ? "<stdin>" : path, std::string("cannot ") + what + " '" + path + "': " + why);
+}
+
+// A clash of the planned outputs.
+void Clash(const std::string& text) { Tell_Program(Message::Clashing_Outputs, "error", nullptr, text); }
+
 // Every output planned before anything is written: an input given twice,
 // two inputs for one output, an output over an input, an input above the
 // folder are each reported; then the run writes nothing.
@@ -99,7 +109,8 @@ bool Plan(const char* out, const std::vector<const char*>& inputs, std::vector<J
     in_folder = !to_standard && (inputs.size() > 1 || folder.back() == '/' || Is_Folder(out));
     std::string bare = folder.substr(0, folder.find_last_not_of('/') + 1);
     if (in_folder && !bare.empty() && !Is_Folder(out) && access(bare.c_str(), F_OK) == 0) {
-        fprintf(stderr, "vhdl87c: cannot write into '%s': not a folder (several files, or -o FOLDER/, write one file each into a folder)\n", out);
+        Clash(std::string("cannot write into '") + out +
+              "': not a folder (several files, or -o FOLDER/, write one file each into a folder)");
         return false;
     }
     bool clear = true;
@@ -108,8 +119,8 @@ bool Plan(const char* out, const std::vector<const char*>& inputs, std::vector<J
     for (const char* input : inputs) {
         Job job{input, to_standard ? "" : out};
         if (in_folder && !Output_In_Folder(folder, input, job.output)) {
-            fprintf(stderr, "vhdl87c: '%s' lies above the current folder: its translation would not be below '%s'\n",
-                    input, out);
+            Clash(std::string("'") + input + "' lies above the current folder: its translation would not be below '" +
+                  out + "'");
             clear = false;
             continue;
         }
@@ -120,16 +131,16 @@ bool Plan(const char* out, const std::vector<const char*>& inputs, std::vector<J
                            : given.count(spelling)          ? given[spelling]
                                                             : nullptr;
         if (same) {
-            if (strcmp(same, input) == 0) fprintf(stderr, "vhdl87c: '%s' given twice\n", input);
-            else fprintf(stderr, "vhdl87c: '%s' given twice (as '%s' before)\n", input, same);
+            Clash(std::string("'") + input + "' given twice" +
+                  (strcmp(same, input) == 0 ? "" : std::string(" (as '") + same + "' before)"));
             clear = false;
             continue;
         }
         if (known) input_files[id] = input;
         given[spelling] = input;
         if (!job.output.empty() && outputs.count(job.output)) {
-            fprintf(stderr, "vhdl87c: '%s' and '%s' would both be written to '%s'\n", outputs[job.output], input,
-                    job.output.c_str());
+            Clash(std::string("'") + outputs[job.output] + "' and '" + input + "' would both be written to '" +
+                  job.output + "'");
             clear = false;
             continue;
         }
@@ -139,16 +150,12 @@ bool Plan(const char* out, const std::vector<const char*>& inputs, std::vector<J
     for (const Job& job : jobs) {
         File_Id id;
         if (!job.output.empty() && Identify(job.output.c_str(), id) && input_files.count(id)) {
-            fprintf(stderr, "vhdl87c: the translation of '%s' would overwrite the input '%s'\n", job.input,
-                    input_files[id]);
+            Clash(std::string("the translation of '") + job.input + "' would overwrite the input '" +
+                  input_files[id] + "'");
             clear = false;
         }
     }
     return clear;
-}
-
-void Cannot(const char* what, const char* path, const std::string& why) {
-    fprintf(stderr, "vhdl87c: cannot %s '%s': %s\n", what, path, why.c_str());
 }
 
 // Opens the input for reading; null (and the message) when it cannot be read.
@@ -219,13 +226,25 @@ void Summarize(size_t designs, const std::vector<const char*>& failed) {
 
 }  // namespace
 
-int Translate_Files(const char* out, const std::vector<const char*>& inputs) {
+int Translate_Files(const char* out, const std::vector<const char*>& inputs, int workers) {
     std::vector<Job> jobs;
     bool in_folder = false;
     if (!Plan(out, inputs, jobs, in_folder)) return 1;
+    std::vector<bool> translated(jobs.size());
+    // Standard output takes the translations one after the other: one process.
+    if (workers > 1 && jobs.size() > 1 && !jobs[0].output.empty()) {
+        std::vector<long long> sizes;
+        for (const Job& job : jobs) {
+            struct stat there;
+            sizes.push_back(stat(job.input, &there) == 0 ? static_cast<long long>(there.st_size) : 0);
+        }
+        translated = Run_Shared(jobs.size(), workers, sizes, [&](size_t i) { return Translate_One(jobs[i], in_folder); });
+    } else {
+        for (size_t i = 0; i < jobs.size(); ++i) translated[i] = Translate_One(jobs[i], in_folder);
+    }
     std::vector<const char*> failed;
-    for (const Job& job : jobs)
-        if (!Translate_One(job, in_folder)) failed.push_back(job.input);
+    for (size_t i = 0; i < jobs.size(); ++i)
+        if (!translated[i]) failed.push_back(jobs[i].input);
     if (jobs.size() > 1) Summarize(jobs.size(), failed);
     return failed.empty() ? 0 : 1;
 }

@@ -10,5 +10,7 @@
 // in '/', each PATH.vhd to OUT/PATH.c.  Every output is planned and checked
 // first (no two the same, none over an input): a clash is reported and
 // nothing is written.  Returns the exit status: 0 when every design was
-// translated, else 1.
-int Translate_Files(const char* out, const std::vector<const char*>& inputs);
+// translated, else 1.  With `workers` above 1 the files are translated in
+// that many processes at once (workers.h); the messages, the outputs and
+// the summary are the same.
+int Translate_Files(const char* out, const std::vector<const char*>& inputs, int workers);

@@ -14,6 +14,7 @@ bool sarif_logging = false;
 namespace {
 
 Whole_File log_file;
+int diverted = -1;  // in a process of -j: where its results go
 std::string buffer;  // written out in large pieces
 std::string failure;  // the first failed write
 std::vector<std::string> rule_ids;
@@ -29,8 +30,9 @@ bool first_result = true;
 
 void Write_Out() {
     size_t done = 0;
+    int fd = diverted >= 0 ? diverted : log_file.fd;
     while (done < buffer.size() && failure.empty()) {
-        ssize_t n = write(log_file.fd, buffer.data() + done, buffer.size() - done);
+        ssize_t n = write(fd, buffer.data() + done, buffer.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) failure = strerror(errno);
         else done += static_cast<size_t>(n);
@@ -165,6 +167,33 @@ void Sarif_Result(const char* rule, const char* level, const char* file, long lo
 
 void Sarif_Note(const std::string& text) {
     if (sarif_logging && last.held) last.text += "\n" + text;
+}
+
+void Sarif_Divert(int fd) {
+    if (!sarif_logging) return;
+    if (fd < 0) {
+        Write_Pending();
+        Write_Out();
+    } else {
+        buffer.clear();
+        first_result = true;
+    }
+    diverted = fd;
+}
+
+void Sarif_Splice(int fd) {
+    if (!sarif_logging) return;
+    Write_Pending();
+    char block[1 << 14];
+    ssize_t n;
+    off_t at = 0;
+    while ((n = pread(fd, block, sizeof block, at)) > 0) {
+        // The process's first result comes after the log's last one.
+        if (at == 0 && !first_result) Put(",");
+        first_result = false;
+        Put(std::string(block, static_cast<size_t>(n)));
+        at += n;
+    }
 }
 
 std::string Sarif_Finish(int status) {

@@ -28,6 +28,12 @@ void Sarif_Result(const char* rule, const char* level, const char* file, long lo
                   long long end_column, const std::string& text);
 // A note that follows the last result: a line of its text.
 void Sarif_Note(const std::string& text);
+// In a process of -j (workers.h): the results go to `fd` instead, to be
+// spliced into the log by the program; -1 writes out the last one and
+// ends that.
+void Sarif_Divert(int fd);
+// The results a process wrote to `fd`, joined to the log.
+void Sarif_Splice(int fd);
 // Ends the log with the run's exit status and renames it into place; ""
 // or why it could not be written.
 std::string Sarif_Finish(int status);

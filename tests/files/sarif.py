@@ -183,7 +183,7 @@ class Sarif(unittest.TestCase):
         status, _, err = self.vhdl(["--sarif=no/such/folder/log.sarif"], DESIGN)
         self.assertEqual(status, 1)
         self.assertIn(b"vhdl87c: cannot write 'no/such/folder/log.sarif': No such file or directory\n", err)
-        self.assertEqual(sorted(os.listdir(self.root)), ["bad one.vhd", "rtl", "skipped.vhd"])
+        self.assertEqual(sorted(os.listdir(self.root)), ["bad one.vhd", "out.c", "rtl", "skipped.vhd"])
         status, _, err = self.vhdl(["--sarif="], DESIGN)
         self.assertEqual(status, 1)
 
