@@ -15,7 +15,8 @@ import sys
 import tempfile
 from argparse import Namespace
 
-OPTION_SETS = [(), ("-DEBUG",), ("--explain",), ("--relaxed",), ("--relaxed", "--explain")]
+OPTION_SETS = [(), ("-DEBUG",), ("--explain",), ("--relaxed",), ("--relaxed", "--explain"), ("-j", "2"),
+               ("--explain", "-j", "3")]
 
 
 def run(bin_, args, data=None, cwd=None):
