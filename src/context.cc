@@ -148,7 +148,11 @@ void Trace_Element_Type(Fragment* element) {
 // ---- Lists and ranges ------------------------------------------------------
 
 void Count_First_Element() {
-    if (array_flag == No_Element) array_flag = One_Element;
+    if (array_flag != Several_Elements) array_flag = One_Element;
+}
+
+void Count_Named_Element() {
+    if (array_flag != Several_Elements) array_flag = Named_Element;
 }
 
 void Count_Further_Element() { array_flag = Several_Elements; }

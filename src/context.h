@@ -49,6 +49,9 @@ enum Element_Count_Flag : int {
     No_Element = 0,
     One_Element = 1,
     Several_Elements = 2,
+    // a first named element (later editions): what follows it counts as
+    // after one element, but its own list stays an argument list
+    Named_Element = 3,
 };
 extern Element_Count_Flag array_flag;
 
@@ -107,6 +110,10 @@ void Trace_Element_Type(Fragment* element);
 // an inner list already counted several), a further one makes several.
 void Count_First_Element();
 void Count_Further_Element();
+// Counts a named element that comes first in its list: a list after it is
+// an index as after a first positional element, its own list an argument
+// list.
+void Count_Named_Element();
 // A closing parenthesised list: "[%s]" when one element was counted (an
 // index), "(%s)" otherwise (an argument list); clears the count.  Consumes
 // `elements`.

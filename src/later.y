@@ -124,6 +124,15 @@ case_stat
     : t_CASE expr t_IS case_stat_1
       t_END t_CASE t_Identifier ';'                     { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $4); Drop($1, $3, $5, $6, $7); }
     ;
+/* A labelled if or case: the label and the closing name are dropped. */
+if_stat
+    : t_Identifier ':' t_IF expr t_THEN seq_stats if_stat_1
+      if_stat_2 t_END t_IF later_closing_name ';'       { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $4, $6, $7, $8); Drop($1, $3, $5, $9, $10, $11); }
+    ;
+case_stat
+    : t_Identifier ':' t_CASE expr t_IS case_stat_1
+      t_END t_CASE later_closing_name ';'               { $$ = Compose("switch (%s)\n{\n%s}\n", $4, $6); Drop($1, $3, $5, $7, $8, $9); }
+    ;
 record_type_definition
     : t_RECORD record_type_definition_1
       t_END t_RECORD t_Identifier                       { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); Drop($5); }
@@ -181,6 +190,21 @@ concurrent_assertion_stat
     : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose("%s:%s", $1, $4); Drop($3); }
     | t_POSTPONED assertion_stat                        { $$ = $2; Drop($1); }
     ;
+/* A postponed assignment's target is a name: `postponed (a, b) <= c;` would
+   read as the name postponed indexed, as in VHDL-87. */
+concurrent_signal_assign_stat
+    : t_Identifier ':' t_POSTPONED later_postponed_condal { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    | t_POSTPONED later_postponed_condal                { $$ = $2; Drop($1); }
+    | t_Identifier ':' t_POSTPONED sel_signal_assign    { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    | t_POSTPONED sel_signal_assign                     { $$ = $2; Drop($1); }
+    ;
+later_postponed_condal
+    : name t_LESym opts condal_wavefrms ';'             { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
+    ;
+concurrent_procedure_call
+    : t_Identifier ':' t_POSTPONED procedure_call_stat  { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    | t_POSTPONED procedure_call_stat                   { $$ = $2; Drop($1); }
+    ;
 /* Where postponed is no statement's first word, it is a name, as in
    VHDL-87. */
 mark
@@ -212,6 +236,10 @@ comp_inst_stat
       association_list comp_inst_stat_1 ';'             { $$ = Compose("%s : %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7); }
     | t_Identifier ':' later_instantiated_unit t_PORT
       t_MAP association_list ';'                        { $$ = Compose("%s : %s %s %s %s;\n", $1, $3, $4, $5, $6); }
+    ;
+/* without maps, as a component's name alone: u : c; */
+comp_inst_stat
+    : t_Identifier ':' later_instantiated_unit ';'      { $$ = Compose("%s:%s;\n", $1, $3); }
     ;
 /* entity [library .] name [(architecture)], or component name */
 later_instantiated_unit
@@ -363,7 +391,7 @@ relation
  ****************************************************************************/
 
 gen_association_list_1
-    : later_named_element                               { $$ = $1; Count_Further_Element(); }
+    : later_named_element                               { $$ = $1; Count_Named_Element(); }
     | gen_association_list_1 ',' later_named_element    { $$ = Compose("%s, %s", $1, $3); Count_Further_Element(); }
     ;
 later_named_element
