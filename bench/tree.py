@@ -12,8 +12,9 @@ round to round:
 
   files      vhdl87c [--relaxed] -o OUT/ FILE...    (one process)
   each       vhdl87c [--relaxed] < FILE > OUT/FILE.c, one process per file
-  concat     vhdl87c [--relaxed] < ALL              (the files joined, the floor)
+  concat     vhdl87c [--relaxed] < ALL              (the files that translate, joined: the floor)
   ghdl       ghdl -i --std=08 --workdir=W FILE...   (corpus-later only)
+  files-g, files-g-j2   the files row on GHDL's files, and with -j 2
 
 GHDL 2.0 gives up an import when a file does not parse or repeats a unit
 name, so the GHDL row (and the files row beside it, "files-g") takes the
@@ -109,9 +110,9 @@ def main():
                 shutil.rmtree(folder, ignore_errors=True)
                 return folder
 
-            def files_way(names):
+            def files_way(names, extra=()):
                 def run():
-                    subprocess.run([binary, *options, "-o", out_folder() + "/", *names], cwd=corpus,
+                    subprocess.run([binary, *options, *extra, "-o", out_folder() + "/", *names], cwd=corpus,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                 return run
 
@@ -133,6 +134,16 @@ def main():
                     os.close(fd_out)
                 os.close(null)
 
+            # The floor: the designs that translate, joined in one input.
+            files_way(files)()
+            translated = [f for f in files
+                          if os.path.exists(os.path.join(scratch, "out", os.path.splitext(f)[0] + ".c"))]
+            with open(joined, "wb") as out:
+                for f in translated:
+                    with open(os.path.join(corpus, f), "rb") as src:
+                        out.write(src.read())
+                        out.write(b"\n")
+
             def concat_way():
                 with open(joined, "rb") as src:
                     subprocess.run([binary, *options], stdin=src, stdout=subprocess.DEVNULL,
@@ -152,6 +163,7 @@ def main():
                     subprocess.run([opts.ghdl, "-i", "--std=08", "--workdir=" + work, *ghdl_files], cwd=corpus,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                 ways["files-g"] = files_way(ghdl_files)
+                ways["files-g-j2"] = files_way(ghdl_files, ("-j", "2"))
                 ways["ghdl"] = ghdl_way
             names = list(ways)
             walls = {n: [] for n in names}
@@ -162,17 +174,17 @@ def main():
                     wall, cpu = timed(ways[n])
                     walls[n].append(wall)
                     cpus[n].append(cpu)
-            print("%s: %d files, %.1f MB%s; %s; %d rounds, outputs in %s" % (
-                os.path.relpath(corpus), len(files), size / 1e6,
+            print("%s: %d files, %.1f MB, %d translated (%.1f MB, joined: concat)%s; %s; %d rounds, outputs in %s" % (
+                os.path.relpath(corpus), len(files), size / 1e6, len(translated), os.path.getsize(joined) / 1e6,
                 " (%d of them imported together by GHDL)" % len(ghdl_files) if ghdl_files else "",
                 " ".join(["vhdl87c", *options]), opts.rounds, opts.outdir or tempfile.gettempdir()))
-            print("  %-8s %9s %17s %9s" % ("way", "wall_s", "(least..most)", "cpu_s"))
+            print("  %-10s %9s %17s %9s" % ("way", "wall_s", "(least..most)", "cpu_s"))
             for n in names:
-                print("  %-8s %9.3f   (%.3f..%.3f) %9.3f" % (n, statistics.median(walls[n]), min(walls[n]),
+                print("  %-10s %9.3f   (%.3f..%.3f) %9.3f" % (n, statistics.median(walls[n]), min(walls[n]),
                                                             max(walls[n]), statistics.median(cpus[n])))
             pairs = [("each", "files"), ("files", "concat")]
             if "ghdl" in ways:
-                pairs.append(("ghdl", "files-g"))
+                pairs += [("ghdl", "files-g"), ("ghdl", "files-g-j2")]
             for slow, fast in pairs:
                 per_round = [a / b for a, b in zip(walls[slow], walls[fast])]
                 print("  %s / %s: %.2f (rounds %.2f..%.2f); CPU %.2f" % (
