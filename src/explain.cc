@@ -136,11 +136,11 @@ void Explain_Start(const Parse_Tables* tables) {
     explain_codes = explain_next = explain_end = nullptr;
 }
 
-void Explain_Finish() {
+void Explain_Finish(bool accepted) {
     if (skipped_count > shown_warnings)
         fprintf(stderr, "%s: warning: %lld more characters skipped\n", kSourceName,
                 skipped_count - shown_warnings);
-    Warnings_Finish();
+    Warnings_Finish(accepted, skipped_count);
     std::vector<short>().swap(checkpoint);
     std::vector<unsigned short>().swap(codes);
     explain_codes = explain_next = explain_end = nullptr;

@@ -75,6 +75,7 @@ extern const Parse_Tables explained_tables;
 // ---- The run ------------------------------------------------------------
 
 // Starts a run afresh with the explained parser's tables, and ends it: the
-// count of unreported skipped characters.
+// count of unreported skipped characters, the warnings' counts, and after an
+// accepted translation (`accepted`) the summary of the warnings.
 void Explain_Start(const Parse_Tables* tables);
-void Explain_Finish();
+void Explain_Finish(bool accepted);

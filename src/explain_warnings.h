@@ -46,29 +46,118 @@ const Warning_Kind& Kind_Of(Warning kind);
 // warning is counted, not shown.
 void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text);
 
+// ---- What the warnings learn of a construct --------------------------------------
+// The explained parser's location of a construct carries its sort and its
+// marks (Source_Span): a check reads those of the construct's parts, and an
+// action sets those of its whole.  A construct of one part takes that
+// part's sort; every construct takes the marks of all its parts.
+
+// A sort: the kind of a value, alone for a value, or with Type_Of for the
+// name of a type of such values, Function_Of for a function that returns
+// one; Procedure for the name of a procedure.
+enum Sort : unsigned char {
+    Unknown_Value = 0,
+    Bit_Value = 1,       // bit, std_logic, std_ulogic, a character literal
+    Vector_Value = 2,    // bit_vector, std_logic_vector, ..., a string literal
+    Numeric_Value = 3,   // signed, unsigned
+    Boolean_Value = 4,   // boolean, a relation
+    Natural_Value = 5,   // natural, positive
+    Array_Value = 6,     // an object of a declared array type
+    Other_Value = 7,
+    Value_Bits = 0x0f,
+    Type_Of = 0x10,
+    Function_Of = 0x20,
+    Procedure = 0x40,
+};
+// The sort of a parenthesised list after a name: its elements as written
+// (1, or 2 for more, set by the list's rules) and as translated.
+enum List_Sort : unsigned char { Written_As_Arguments = 0, Written_As_Index = 1, One_Written_As_Arguments = 2 };
+// Marks, gathered from the parts to the whole.
+enum Span_Mark : unsigned char {
+    Indexes = 1,       // holds a name written as an index
+    Named = 2,         // holds an element association with choices
+    Constrained = 4,   // a subtype indication with a constraint
+};
+
+// The explained parser's YYLLOC_DEFAULT: the span from the first part to
+// the last (or the empty span after the symbol before), the sort of a
+// single part, the marks of all.
+inline Source_Span Spanned(const Source_Span* parts, int n) {
+    if (n == 0)
+        return Source_Span{parts[0].last_line, parts[0].last_column, parts[0].last_line, parts[0].last_column, 0, 0};
+    unsigned char marks = 0;
+    for (int k = 1; k <= n; ++k) marks = static_cast<unsigned char>(marks | parts[k].marks);
+    return Source_Span{parts[1].first_line, parts[1].first_column, parts[n].last_line, parts[n].last_column,
+                       n == 1 ? parts[1].sort : static_cast<unsigned char>(0), marks};
+}
+
+// Each token read by the explained parser, at `at`: where statements start,
+// which text is written inside a comment (an assertion, an after clause),
+// the nesting of a process's statements.
+void Warnings_Read(int token, const Source_Span& at);
+
 // ---- The checks -------------------------------------------------------------
 // Each takes the C text of the construct it is called from (its action's
 // $$, composed first), which a warning it raises passes to Warn.
 
 // Element counts: a range `left direction right` written as its count is
-// noted, then taken by what holds it: a choice (the last one noted), a name's
-// index or argument list (those noted inside `list`), or a subtype's
-// constraint, where the count is the dimension and nothing is said.
-void Explain_Counted_Range(const Source_Span& range, int count);
+// noted (with its bounds as translated: a count is its length only when both
+// are decimal numbers), then taken by what holds it: a choice (the last one
+// noted), a name's index or argument list (those noted inside `list`), or a
+// subtype's constraint, where the count is the dimension and nothing is
+// said.
+void Explain_Counted_Range(const Source_Span& range, int count, const char* left, const char* right);
 void Explain_Counted_In_Choice(const Source_Span& choice, Fragment*& text);
-void Explain_Counted_In_Name(const Source_Span& list, Fragment*& text);
 void Explain_Counted_In_Constraint(const Source_Span& list);
 
-// A bit string literal as scanned (b"...", o"...", x"..."), before its
-// conversion to a 32-bit integer.
-void Explain_Bit_String(const Source_Span& literal, const char* written, Fragment*& text);
+// Literals: a bit string as scanned (b"...", o"...", x"...") before its
+// conversion to a 32-bit integer; a string literal as scanned; an abstract
+// literal.  Each sets the sort of `literal`.
+void Explain_Bit_String(Source_Span& literal, const char* written, Fragment*& text);
+void Explain_String(Source_Span& literal, const char* written, Fragment*& text);
+void Explain_Number(const Source_Span& literal, const char* written, Fragment*& text);
 
-// Bit-vector widths: a type mark as written (before its C name), a subtype
-// indication with its type mark and whether a constraint follows it, and an
-// object or port declared with the subtype indication at `subtype`.
-void Explain_Mark(const Source_Span& mark, const char* name);
-void Explain_Subtype(const Source_Span& subtype, const Source_Span& mark, bool constrained);
-void Explain_Declared(const Source_Span& subtype, const char* names, Fragment*& text);
+// Names: an identifier used as a name (the sort of what it names, as
+// declared so far, is returned; a read of a process's variable or of a
+// signal it assigned is checked); a name with a
+// parenthesised list `list` after `prefix`; a second list after a name; an
+// attribute.
+unsigned char Explain_Mark(const Source_Span& mark, const char* name, Fragment*& text);
+unsigned char Explain_List(const Source_Span& elements, bool index);
+void Explain_Indexed(Source_Span& name, const Source_Span& prefix, const Source_Span& list, Fragment*& text);
+void Explain_Second_List(const Source_Span& list, Fragment*& text);
+void Explain_Attribute(const Source_Span& attribute, Fragment*& text);
+
+// Operators: concatenation, not, the bitwise nand, nor, xor and xnor, and
+// and or of `left` and `right`; each sets the sort of `whole`.  A shift
+// (srl, sla, sra) with its word.
+void Explain_Concatenation(Source_Span& whole, Fragment*& text);
+void Explain_Not(Source_Span& whole, const Source_Span& operand, Fragment*& text);
+void Explain_Bitwise(Source_Span& whole, const Source_Span& left, const Source_Span& right, Fragment*& text);
+void Explain_Logical(Source_Span& whole, const Source_Span& left, const Source_Span& right, Fragment*& text);
+void Explain_Shift(const Source_Span& whole, const char* word, Fragment*& text);
+
+// Aggregates and associations: a parenthesised list of element
+// associations (positional unless marked Named); a named association in a
+// call (--relaxed); the choices of a case alternative.
+void Explain_Aggregate(const Source_Span& aggregate, Fragment*& text);
+void Explain_Named_Association(const Source_Span& element, Fragment*& text);
+void Explain_Case_Choices(const Source_Span& choices, Fragment*& text);
+
+// Declarations: a type mark's subtype indication (its sort and whether a
+// constraint follows it); an object, port or parameter declared with the
+// subtype indication at `subtype`, its class or mode word (or "") and
+// whether an initial value follows; a subtype, a type and a subprogram
+// declared; the variables of a process.
+void Explain_Subtype(Source_Span& subtype, const Source_Span& mark, bool constrained);
+void Explain_Declared(const Source_Span& names_at, const Source_Span& subtype, const char* names, const char* mode,
+                      bool initialized, Fragment*& text);
+void Explain_Subtype_Declared(const char* name, const Source_Span& subtype);
+unsigned char Explain_Array_Type(const Source_Span& element, bool unconstrained, const Source_Span& definition,
+                                 Fragment*& text);
+void Explain_Type_Declared(const char* name, const Source_Span& definition);
+void Explain_Subprogram(const char* name, unsigned char sort);
+void Explain_Process_Variables();
 
 // Loops: an explicit range `expr direction expr`, and a for scheme over the
 // range at `range`, whose head takes the bounds of the last explicit range.
@@ -83,11 +172,22 @@ void Explain_Architecture(const char* entity);
 void Explain_Architecture_End();
 void Explain_Process(const Source_Span& start, bool labelled, Fragment*& text);
 
-// A `wait for` at `timeout`, written as a loop over the time.
+// Statements: a variable or signal assignment to `target`; an exit or next
+// statement, bare when its `last` part ends where its `word` does; a waveform of several
+// elements (`first` the part before the comma); a `wait until`, written as
+// a loop on the condition; a `wait for` at `timeout`, written as a loop
+// over the time.
+void Explain_Variable_Assigned(const Source_Span& target, Fragment*& text);
+void Explain_Signal_Assigned(const Source_Span& target, Fragment*& text);
+void Explain_Exit(const Source_Span& statement, const Source_Span& word, const Source_Span& last, Fragment*& text);
+void Explain_Waveform(Source_Span& waveform, const Source_Span& first, Fragment*& text);
+void Explain_Wait_Until(const Source_Span& condition, Fragment*& text);
 void Explain_Wait_For(const Source_Span& timeout, Fragment*& text);
 
 // ---- The run -----------------------------------------------------------------
 
-// Starts a run afresh, and ends it: the counts past the first 20 of a kind.
+// Starts a run afresh, and ends it: the counts past the first 20 of a kind,
+// and, after an accepted translation, the count of all warnings and kinds
+// (the skipped characters that explain.cc counts are one more kind).
 void Warnings_Start();
-void Warnings_Finish();
+void Warnings_Finish(bool accepted, long long skipped_characters);

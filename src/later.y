@@ -208,11 +208,11 @@ concurrent_procedure_call
 /* Where postponed is no statement's first word, it is a name, as in
    VHDL-87. */
 mark
-    : t_POSTPONED                                       { EXPLAINED(Explain_Mark(AT(1), Text($1))); $$ = Mark_Of($1); }
+    : t_POSTPONED                                       { EXPLAINED(SPAN.sort = Explain_Mark(AT(1), Text($1), $1)); $$ = Mark_Of($1); }
     ;
 subprog_spec
     : later_purity t_FUNCTION designator
-      subprog_spec_2 t_RETURN mark                      { $$ = Compose("%s %s %s\n%s\n", Mark_Of($6), $3, $4, Take_Declarations()); Drop($1, $2, $5); }
+      subprog_spec_2 t_RETURN mark                      { EXPLAINED(Explain_Subprogram(Text($3), Function_Of | (AT(6).sort & Value_Bits))); $$ = Compose("%s %s %s\n%s\n", Mark_Of($6), $3, $4, Take_Declarations()); Drop($1, $2, $5); }
     ;
 later_purity
     : t_PURE                                            { $$ = $1; }
@@ -344,14 +344,14 @@ expr
     : later_xnor_relation                               { $$ = $1; }
     ;
 later_xnor_relation
-    : relation t_XNOR relation                          { $$ = Compose("!(%s ^ %s)", $1, $3); Drop($2); }
-    | later_xnor_relation t_XNOR relation               { $$ = Compose("!(%s ^ %s)", $1, $3); Drop($2); }
+    : relation t_XNOR relation                          { $$ = Compose("!(%s ^ %s)", $1, $3); Drop($2); EXPLAINED(Explain_Bitwise(SPAN, AT(1), AT(3), $$)); }
+    | later_xnor_relation t_XNOR relation               { $$ = Compose("!(%s ^ %s)", $1, $3); Drop($2); EXPLAINED(Explain_Bitwise(SPAN, AT(1), AT(3), $$)); }
     ;
 relation
     : relation t_SLL relation                           { $$ = Compose("%s << %s", $1, $3); Drop($2); }
-    | relation t_SLA relation                           { $$ = Compose("%s << %s", $1, $3); Drop($2); }
-    | relation t_SRL relation                           { $$ = Compose("%s >> %s", $1, $3); Drop($2); }
-    | relation t_SRA relation                           { $$ = Compose("%s >> %s", $1, $3); Drop($2); }
+    | relation t_SLA relation                           { $$ = Compose("%s << %s", $1, $3); Drop($2); EXPLAINED(Explain_Shift(SPAN, "sla", $$)); }
+    | relation t_SRL relation                           { $$ = Compose("%s >> %s", $1, $3); Drop($2); EXPLAINED(Explain_Shift(SPAN, "srl", $$)); }
+    | relation t_SRA relation                           { $$ = Compose("%s >> %s", $1, $3); Drop($2); EXPLAINED(Explain_Shift(SPAN, "sra", $$)); }
     | relation t_ROL relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
     | relation t_ROR relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
@@ -395,7 +395,7 @@ gen_association_list_1
     | gen_association_list_1 ',' later_named_element    { $$ = Compose("%s, %s", $1, $3); Count_Further_Element(); }
     ;
 later_named_element
-    : expr t_Arrow actual_part                          { $$ = Compose("/* %s => */ %s", $1, $3); Drop($2); }
+    : expr t_Arrow actual_part                          { $$ = Compose("/* %s => */ %s", $1, $3); Drop($2); EXPLAINED(Explain_Named_Association(SPAN, $$)); }
     ;
 
 %%

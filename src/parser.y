@@ -50,6 +50,7 @@ static int Read_Explained(const short* stack, long depth) {
     Explain_After_Read(token);
     memcpy(&yylval, scanned_value, sizeof yylval);
     yylloc = Explain_Token_Span(token);
+    Warnings_Read(token, yylloc);
     return token;
 }
 #define yylex() Read_Explained(yyss, yyssp - yyss)
@@ -60,11 +61,13 @@ static int Read_Explained(const short* stack, long depth) {
 /* The warnings of --explain on what the C text does not carry
    (explain_warnings.h): an action calls them through EXPLAINED(...), which
    the plain parser compiles to nothing.  The explained parser tracks
-   locations: AT(k) is where $k stands, SPAN where the whole rule does. */
+   locations: AT(k) is where $k stands, SPAN where the whole rule does, with
+   what the warnings learn of it (its sort and marks, explain_warnings.h). */
 #ifdef EXPLAINED_DEBUG
 #define EXPLAINED(call) call
 #define AT(k) (yylsp[(k) - yylen])
 #define SPAN yyloc
+#define YYLLOC_DEFAULT(Current, Rhs, N) ((Current) = Spanned((Rhs), (N)))
 #else
 #define EXPLAINED(call) ((void)0)
 #endif
@@ -224,9 +227,9 @@ designator
     | t_StringLit                                       { $$ = Convert_String_To_Int(Text($1)); Drop($1); }
     ;
 literal
-    : t_AbstractLit                                     { $$ = $1; }
-    | t_CharacterLit                                    { $$ = $1; }
-    | t_BitStringLit                                    { $$ = Convert_String_To_Int(Text($1)); EXPLAINED(Explain_Bit_String(AT(1), Text($1), $$)); Drop($1); }
+    : t_AbstractLit                                     { $$ = $1; EXPLAINED(Explain_Number(AT(1), Text($1), $$)); }
+    | t_CharacterLit                                    { $$ = $1; EXPLAINED(SPAN.sort = Bit_Value); }
+    | t_BitStringLit                                    { $$ = Convert_String_To_Int(Text($1)); EXPLAINED(Explain_Bit_String(SPAN, Text($1), $$)); Drop($1); }
     | physical_literal_no_default                       { $$ = $1; }
     | t_NULL                                            { $$ = $1; }
     ;
@@ -510,7 +513,7 @@ procs_decltve_item
     | subprog_body                                      { $$ = $1; }
     | attribute_decl                                    { $$ = $1; }
     | attribute_spec                                    { $$ = $1; }
-    | variable_decl                                     { $$ = $1; }
+    | variable_decl                                     { $$ = $1; EXPLAINED(Explain_Process_Variables()); }
     ;
 config_decltve_item
     : attribute_spec                                    { $$ = $1; }
@@ -532,9 +535,9 @@ subprog_decl
 /* A subprogram head takes the declaration lines pending so far as the
    declarations of its parameters. */
 subprog_spec
-    : t_PROCEDURE t_Identifier subprog_spec_1           { $$ = Compose("%s %s\n%s\n", $2, $3, Take_Declarations()); Drop($1); }
+    : t_PROCEDURE t_Identifier subprog_spec_1           { EXPLAINED(Explain_Subprogram(Text($2), Procedure)); $$ = Compose("%s %s\n%s\n", $2, $3, Take_Declarations()); Drop($1); }
     | t_FUNCTION designator
-      subprog_spec_2 t_RETURN mark                      { $$ = Compose("%s %s %s\n%s\n", Mark_Of($5), $2, $3, Take_Declarations()); Drop($1, $4); }
+      subprog_spec_2 t_RETURN mark                      { EXPLAINED(Explain_Subprogram(Text($2), Function_Of | (AT(5).sort & Value_Bits))); $$ = Compose("%s %s %s\n%s\n", Mark_Of($5), $2, $3, Take_Declarations()); Drop($1, $4); }
     ;
 /* function parameters */
 subprog_spec_2
@@ -585,7 +588,7 @@ interf_list_1
 /* An element yields its names and appends its C declaration line. */
 interf_element
     : interf_element_1 idf_list ':' interf_element_2
-      subtype_indic interf_element_3 interf_element_4   { $$ = $2; EXPLAINED(Explain_Declared(AT(5), Text($2), $$)); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); Drop($1, $4, $5, $6); }
+      subtype_indic interf_element_3 interf_element_4   { $$ = $2; EXPLAINED(Explain_Declared(AT(2), AT(5), Text($2), Text($4), Length($7) > 0, $$)); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); Drop($1, $4, $5, $6); }
     ;
 /* default value */
 interf_element_4
@@ -638,13 +641,13 @@ association_list_2
     ;
 /* One element makes an index, more make an argument list. */
 gen_association_list
-    : '(' gen_association_list_1 ')'                    { $$ = Index_Or_Argument_List($2); }
+    : '(' gen_association_list_1 ')'                    { EXPLAINED(SPAN.sort = Explain_List(AT(2), array_flag == One_Element)); $$ = Index_Or_Argument_List($2); }
     ;
 /* elements, counted in array_flag */
 gen_association_list_1
-    : gen_association_element                           { $$ = $1; Count_First_Element(); }
+    : gen_association_element                           { $$ = $1; Count_First_Element(); EXPLAINED(SPAN.sort = 1); }
     | gen_association_list_1 ','
-      gen_association_element                           { $$ = Compose("%s, %s", $1, $3); Count_Further_Element(); }
+      gen_association_element                           { $$ = Compose("%s, %s", $1, $3); Count_Further_Element(); EXPLAINED(SPAN.sort = 2); }
     ;
 association_element
     : formal_part t_Arrow actual_part                   { $$ = Compose("%s %s %s", $1, $2, $3); }
@@ -663,7 +666,7 @@ actual_part
     ;
 /* Every simple name passes the type-name table here. */
 mark
-    : t_Identifier                                      { EXPLAINED(Explain_Mark(AT(1), Text($1))); $$ = Mark_Of($1); }
+    : t_Identifier                                      { EXPLAINED(SPAN.sort = Explain_Mark(AT(1), Text($1), $1)); $$ = Mark_Of($1); }
     | sel_name                                          { $$ = $1; }
     ;
 
@@ -684,20 +687,20 @@ expr
     | or_relation                                       { $$ = $1; }
     | xor_relation                                      { $$ = $1; }
     | relation                                          { $$ = $1; }
-    | relation t_NAND relation                          { $$ = Compose("!(%s & %s)", $1, $3); Drop($2); }
-    | relation t_NOR relation                           { $$ = Compose("!(%s | %s)", $1, $3); Drop($2); }
+    | relation t_NAND relation                          { $$ = Compose("!(%s & %s)", $1, $3); Drop($2); EXPLAINED(Explain_Bitwise(SPAN, AT(1), AT(3), $$)); }
+    | relation t_NOR relation                           { $$ = Compose("!(%s | %s)", $1, $3); Drop($2); EXPLAINED(Explain_Bitwise(SPAN, AT(1), AT(3), $$)); }
     ;
 and_relation
-    : relation t_AND relation                           { $$ = Compose("%s & %s", $1, $3); Drop($2); }
-    | and_relation t_AND relation                       { $$ = Compose("%s & %s", $1, $3); Drop($2); }
+    : relation t_AND relation                           { $$ = Compose("%s & %s", $1, $3); Drop($2); EXPLAINED(Explain_Logical(SPAN, AT(1), AT(3), $$)); }
+    | and_relation t_AND relation                       { $$ = Compose("%s & %s", $1, $3); Drop($2); EXPLAINED(Explain_Logical(SPAN, AT(1), AT(3), $$)); }
     ;
 or_relation
-    : relation t_OR relation                            { $$ = Compose("%s | %s", $1, $3); Drop($2); }
-    | or_relation t_OR relation                         { $$ = Compose("%s | %s", $1, $3); Drop($2); }
+    : relation t_OR relation                            { $$ = Compose("%s | %s", $1, $3); Drop($2); EXPLAINED(Explain_Logical(SPAN, AT(1), AT(3), $$)); }
+    | or_relation t_OR relation                         { $$ = Compose("%s | %s", $1, $3); Drop($2); EXPLAINED(Explain_Logical(SPAN, AT(1), AT(3), $$)); }
     ;
 xor_relation
-    : relation t_XOR relation                           { $$ = Compose("%s ^ %s", $1, $3); Drop($2); }
-    | xor_relation t_XOR relation                       { $$ = Compose("%s ^ %s", $1, $3); Drop($2); }
+    : relation t_XOR relation                           { $$ = Compose("%s ^ %s", $1, $3); Drop($2); EXPLAINED(Explain_Bitwise(SPAN, AT(1), AT(3), $$)); }
+    | xor_relation t_XOR relation                       { $$ = Compose("%s ^ %s", $1, $3); Drop($2); EXPLAINED(Explain_Bitwise(SPAN, AT(1), AT(3), $$)); }
     ;
 relation
     : primary                                           { $$ = $1; }
@@ -705,20 +708,20 @@ relation
     | t_Minus primary                                   { $$ = Compose("%s %s", $1, $2); }
     | t_Minus t_ABS primary                             { $$ = Compose("-abs(%s)", $3); Drop($1, $2); }
     | t_ABS primary                                     { $$ = Compose("abs(%s)", $2); Drop($1); }
-    | t_NOT primary                                     { $$ = Compose("!(%s)", $2); Drop($1); }
+    | t_NOT primary                                     { $$ = Compose("!(%s)", $2); Drop($1); EXPLAINED(Explain_Not(SPAN, AT(2), $$)); }
     | primary t_DoubleStar primary                      { $$ = Compose("%s %s %s", $1, $2, $3); }
     | relation t_MOD relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
     | relation t_REM relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
-    | relation t_Ampersand relation                     { $$ = Compose("%s %s %s", $1, $2, $3); }
+    | relation t_Ampersand relation                     { $$ = Compose("%s %s %s", $1, $2, $3); EXPLAINED(Explain_Concatenation(SPAN, $$)); }
     | relation t_Star relation                          { $$ = Compose("%s %s %s", $1, $2, $3); }
     | relation t_Plus relation                          { $$ = Compose("%s %s %s", $1, $2, $3); }
     | relation t_Minus relation                         { $$ = Compose("%s %s %s", $1, $2, $3); }
-    | relation t_LESym relation                         { $$ = Compose("%s <= %s", $1, $3); Drop($2); }
-    | relation t_GESym relation                         { $$ = Compose("%s >= %s", $1, $3); Drop($2); }
-    | relation t_LTSym relation                         { $$ = Compose("%s < %s", $1, $3); Drop($2); }
-    | relation t_GTSym relation                         { $$ = Compose("%s > %s", $1, $3); Drop($2); }
-    | relation t_EQSym relation                         { $$ = Compose("%s == %s", $1, $3); Drop($2); }
-    | relation t_NESym relation                         { $$ = Compose("%s != %s", $1, $3); Drop($2); }
+    | relation t_LESym relation                         { $$ = Compose("%s <= %s", $1, $3); Drop($2); EXPLAINED(SPAN.sort = Boolean_Value); }
+    | relation t_GESym relation                         { $$ = Compose("%s >= %s", $1, $3); Drop($2); EXPLAINED(SPAN.sort = Boolean_Value); }
+    | relation t_LTSym relation                         { $$ = Compose("%s < %s", $1, $3); Drop($2); EXPLAINED(SPAN.sort = Boolean_Value); }
+    | relation t_GTSym relation                         { $$ = Compose("%s > %s", $1, $3); Drop($2); EXPLAINED(SPAN.sort = Boolean_Value); }
+    | relation t_EQSym relation                         { $$ = Compose("%s == %s", $1, $3); Drop($2); EXPLAINED(SPAN.sort = Boolean_Value); }
+    | relation t_NESym relation                         { $$ = Compose("%s != %s", $1, $3); Drop($2); EXPLAINED(SPAN.sort = Boolean_Value); }
     | relation t_Slash relation                         { $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
 primary
@@ -727,7 +730,7 @@ primary
     | aggregate                                         { $$ = $1; }
     | qualified_expr                                    { $$ = $1; }
     | allocator                                         { $$ = $1; }
-    | '(' expr ')'                                      { $$ = Compose("(%s)", $2); }
+    | '(' expr ')'                                      { $$ = Compose("(%s)", $2); EXPLAINED(SPAN.sort = AT(2).sort); }
     ;
 
 /****************************************************************************
@@ -744,7 +747,7 @@ name
     | name2                                             { $$ = $1; }
     ;
 name2
-    : t_StringLit                                       { $$ = Convert_String_To_Int(Text($1)); Drop($1); }
+    : t_StringLit                                       { $$ = Convert_String_To_Int(Text($1)); EXPLAINED(Explain_String(SPAN, Text($1), $$)); Drop($1); }
     | attribute_name                                    { $$ = $1; }
     | ifts_name                                         { $$ = $1; }
     ;
@@ -758,12 +761,12 @@ suffix
     ;
 /* A second suffix is dropped. */
 ifts_name
-    : mark gen_association_list                         { $$ = Compose("%s %s", $1, $2); EXPLAINED(Explain_Counted_In_Name(AT(2), $$)); }
-    | name2 gen_association_list                        { $$ = $1; Drop($2); EXPLAINED(Explain_Counted_In_Name(AT(2), $$)); }
+    : mark gen_association_list                         { $$ = Compose("%s %s", $1, $2); EXPLAINED(Explain_Indexed(SPAN, AT(1), AT(2), $$)); }
+    | name2 gen_association_list                        { $$ = $1; Drop($2); EXPLAINED(Explain_Second_List(AT(2), $$)); }
     ;
 attribute_name
-    : mark t_Apostrophe t_Identifier                    { $$ = Compose("%s /* %s %s */", $1, $2, $3); }
-    | name2 t_Apostrophe t_Identifier                   { $$ = Compose("%s /* %s %s */", $1, $2, $3); }
+    : mark t_Apostrophe t_Identifier                    { $$ = Compose("%s /* %s %s */", $1, $2, $3); EXPLAINED(Explain_Attribute(SPAN, $$)); }
+    | name2 t_Apostrophe t_Identifier                   { $$ = Compose("%s /* %s %s */", $1, $2, $3); EXPLAINED(Explain_Attribute(SPAN, $$)); }
     | mark t_Apostrophe t_RANGE                         { $$ = Compose("%s /* %s %s */", $1, $2, $3); }
     | name2 t_Apostrophe t_RANGE                        { $$ = Compose("%s /* %s %s */", $1, $2, $3); }
     ;
@@ -779,7 +782,7 @@ attribute_name
  ****************************************************************************/
 
 aggregate
-    : element_association_list2 ')'                     { $$ = Compose("%s)", $1); }
+    : element_association_list2 ')'                     { $$ = Compose("%s)", $1); EXPLAINED(Explain_Aggregate(SPAN, $$)); }
     | '(' choices t_Arrow expr ')'                      { $$ = Compose("(%s %s %s)", $2, $3, $4); }
     ;
 element_association_list2
@@ -806,11 +809,11 @@ allocator_1
     | gen_association_list                              { EXPLAINED(Explain_Counted_In_Constraint(AT(1))); $$ = $1; }
     ;
 element_association
-    : choices t_Arrow expr                              { $$ = Compose("%s %s %s", $1, $2, $3); }
+    : choices t_Arrow expr                              { $$ = Compose("%s %s %s", $1, $2, $3); EXPLAINED(SPAN.marks |= Named); }
     | expr                                              { $$ = $1; }
     ;
 choices
-    : choice choices_1                                  { $$ = Compose("%s %s", $1, $2); }
+    : choice choices_1                                  { EXPLAINED(SPAN.sort = Length($2) > 0 ? 2 : 1); $$ = Compose("%s %s", $1, $2); }
     ;
 /* further choices */
 choices_1
@@ -845,12 +848,12 @@ choice
                                              constraint of the element type
      other kinds   "%s %s;\n"                name, definition              */
 type_decl
-    : t_TYPE t_Identifier type_decl_1 ';'               { $$ = Type_Declaration($2, $3); Drop($1); }
+    : t_TYPE t_Identifier type_decl_1 ';'               { EXPLAINED(Explain_Type_Declared(Text($2), AT(3))); $$ = Type_Declaration($2, $3); Drop($1); }
     ;
 /* definition */
 type_decl_1
     : %empty                                            { $$ = Empty(); }
-    | t_IS type_definition                              { $$ = $2; Drop($1); }
+    | t_IS type_definition                              { $$ = $2; Drop($1); EXPLAINED(SPAN.sort = AT(2).sort); }
     ;
 /* Each definition leaves its kind for the type declaration. */
 type_definition
@@ -886,7 +889,7 @@ secondary_unit_decl
     ;
 unconstrained_array_definition
     : t_ARRAY '(' unconstrained_array_definition_1
-      ')' t_OF subtype_indic                            { Trace_Element_Type($6); $$ = $3; Drop($1, $5, $6); }
+      ')' t_OF subtype_indic                            { Trace_Element_Type($6); $$ = $3; Drop($1, $5, $6); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(6), true, SPAN, $$)); }
     ;
 /* index subtypes */
 unconstrained_array_definition_1
@@ -898,7 +901,7 @@ index_subtype_definition
     : mark t_RANGE t_Box                                { $$ = Make_String("[256]"); Drop($1, $2, $3); }
     ;
 constrained_array_definition
-    : t_ARRAY index_constraint t_OF subtype_indic       { $$ = $2; Drop($1, $3, $4); }
+    : t_ARRAY index_constraint t_OF subtype_indic       { $$ = $2; Drop($1, $3, $4); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(4), false, SPAN, $$)); }
     ;
 record_type_definition
     : t_RECORD record_type_definition_1 t_END t_RECORD  { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
@@ -929,7 +932,7 @@ file_type_definition
  ****************************************************************************/
 
 subtype_decl
-    : t_SUBTYPE t_Identifier t_IS subtype_indic ';'     { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
+    : t_SUBTYPE t_Identifier t_IS subtype_indic ';'     { EXPLAINED(Explain_Subtype_Declared(Text($2), AT(4))); $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
 /* Every form records its type mark; a range (below) gives it back. */
 subtype_indic
@@ -942,8 +945,8 @@ subtype_indic_1
     | gen_association_list                              { EXPLAINED(Explain_Counted_In_Constraint(AT(1))); $$ = $1; }
     ;
 subtype_indic1
-    : mark mark range_constraint                        { Note_Subtype($2, nullptr); $$ = Compose("%s %s %s", $1, $2, $3); }
-    | mark range_constraint                             { Note_Subtype($1, nullptr); $$ = Compose("%s %s", $1, $2); }
+    : mark mark range_constraint                        { EXPLAINED(SPAN.sort = AT(2).sort); Note_Subtype($2, nullptr); $$ = Compose("%s %s %s", $1, $2, $3); }
+    | mark range_constraint                             { EXPLAINED(SPAN.sort = AT(1).sort); Note_Subtype($1, nullptr); $$ = Compose("%s %s", $1, $2); }
     | mark mark subtype_indic1_1                        { EXPLAINED(Explain_Subtype(SPAN, AT(2), Length($3) > 0)); Note_Subtype($2, $3); $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
 /* suffix after a resolution function */
@@ -970,7 +973,7 @@ discrete_range
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
     : subtype_indic1                                    { $$ = $1; }
-    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits)); Drop($1, $2, $3); }
+    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits, Text($1), Text($3))); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
@@ -992,7 +995,7 @@ direction
 
 constant_decl
     : t_CONSTANT idf_list ':'
-      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2), $2)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "constant", Length($5) > 0, $2)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 constant_decl_1
@@ -1001,7 +1004,7 @@ constant_decl_1
     ;
 signal_decl
     : t_SIGNAL idf_list ':' subtype_indic
-      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(4), Text($2), $2)); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
+      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "signal", Length($6) > 0, $2)); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
     ;
 /* initial value */
 signal_decl_2
@@ -1015,7 +1018,7 @@ signal_decl_1
     ;
 variable_decl
     : t_VARIABLE idf_list ':'
-      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(4), Text($2), $2)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "variable", Length($5) > 0, $2)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 variable_decl_1
@@ -1261,7 +1264,7 @@ condal_wavefrms_2
     ;
 wavefrm
     : wavefrm_element                                   { $$ = $1; }
-    | wavefrm ',' wavefrm_element                       { $$ = Compose("%s, %s", $1, $3); }
+    | wavefrm ',' wavefrm_element                       { $$ = Compose("%s, %s", $1, $3); EXPLAINED(Explain_Waveform(SPAN, AT(1), $$)); }
     ;
 wavefrm_element
     : expr wavefrm_element_1                            { $$ = Compose("%s %s", $1, $2); }
@@ -1413,10 +1416,10 @@ case_stat_1
     | case_stat_1 case_stat_alternative                 { $$ = Compose("%s%s", $1, $2); }
     ;
 case_stat_alternative
-    : t_WHEN choices t_Arrow seq_stats                  { $$ = Compose("case %s : %s\nbreak;\n", $2, $4); Drop($1, $3); }
+    : t_WHEN choices t_Arrow seq_stats                  { EXPLAINED(Explain_Case_Choices(AT(2), $2)); $$ = Compose("case %s : %s\nbreak;\n", $2, $4); Drop($1, $3); }
     ;
 exit_stat
-    : t_EXIT exit_stat_1 exit_stat_2 ';'                { $$ = Compose("%s %s %s;\n", $1, $2, $3); }
+    : t_EXIT exit_stat_1 exit_stat_2 ';'                { $$ = Compose("%s %s %s;\n", $1, $2, $3); EXPLAINED(Explain_Exit(SPAN, AT(1), AT(3), $$)); }
     ;
 /* condition */
 exit_stat_2
@@ -1466,7 +1469,7 @@ loop_stat_1
     | t_Identifier ':'                                  { Drop($1); $$ = Empty(); }
     ;
 next_stat
-    : t_NEXT next_stat_1 next_stat_2 ';'                { $$ = Compose("%s %s %s;\n", $1, $2, $3); }
+    : t_NEXT next_stat_1 next_stat_2 ';'                { $$ = Compose("%s %s %s;\n", $1, $2, $3); EXPLAINED(Explain_Exit(SPAN, AT(1), AT(3), $$)); }
     ;
 /* condition */
 next_stat_2
@@ -1493,7 +1496,7 @@ return_stat_1
     | expr                                              { $$ = $1; }
     ;
 signal_assign_stat
-    : target t_LESym signal_assign_stat_1 wavefrm ';'   { $$ = Compose("%s = %s %s;\n", $1, $3, $4); Drop($2); }
+    : target t_LESym signal_assign_stat_1 wavefrm ';'   { $$ = Compose("%s = %s %s;\n", $1, $3, $4); Drop($2); EXPLAINED(Explain_Signal_Assigned(AT(1), $$)); }
     ;
 /* transport */
 signal_assign_stat_1
@@ -1501,7 +1504,7 @@ signal_assign_stat_1
     | t_TRANSPORT                                       { Drop($1); $$ = Make_String("/* transport */"); }
     ;
 variable_assign_stat
-    : target t_VarAsgn expr ';'                         { $$ = Compose("%s = %s;\n", $1, $3); Drop($2); }
+    : target t_VarAsgn expr ';'                         { $$ = Compose("%s = %s;\n", $1, $3); Drop($2); EXPLAINED(Explain_Variable_Assigned(AT(1), $$)); }
     ;
 /* No line end follows a wait statement. */
 wait_stat
@@ -1515,7 +1518,7 @@ wait_stat_3
 /* condition: the loop runs while it does not hold */
 wait_stat_2
     : %empty                                            { $$ = Empty(); }
-    | t_UNTIL expr                                      { $$ = Compose("while (!(%s));", $2); Drop($1); }
+    | t_UNTIL expr                                      { $$ = Compose("while (!(%s));", $2); Drop($1); EXPLAINED(Explain_Wait_Until(SPAN, $$)); }
     ;
 /* sensitivity */
 wait_stat_1

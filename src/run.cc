@@ -29,7 +29,7 @@ int Run_Translation(FILE* input) {
     Reset_Scanner(input);
     int result = relaxed_reading ? (explaining ? later_explained_parse() : later_parse())
                                  : (explaining ? explained_parse() : yyparse());
-    Explain_Finish();
+    Explain_Finish(result == 0);
     Release_Context();
     Release_Scratch_Buffer();
     Release_Fragment_Memory();

@@ -25,6 +25,10 @@ struct Source_Span {
     long long first_column;
     long long last_line;
     long long last_column;
+    // What the warnings of --explain learn of the construct (its sort and
+    // marks, explain_warnings.h); 0 for a token.
+    unsigned char sort = 0;
+    unsigned char marks = 0;
 };
 // A plain struct, so that the explained parser grows its stacks by copying.
 #define EXPLAINED_LTYPE_IS_TRIVIAL 1
