@@ -684,7 +684,11 @@ void Warnings_Start() {
     std::vector<std::string>().swap(assignment_order);
 }
 
+Warning_Tally process_warnings = {};
+
 void Warnings_Finish(bool accepted, long long skipped_characters) {
+    process_warnings.skipped += skipped_characters;
+    for (int kind = 0; kind < kWarningKinds; ++kind) process_warnings.by_kind[kind] += counts[kind];
     long long total = skipped_characters;
     int kinds_warned = skipped_characters > 0;
     for (int kind = 0; kind < kWarningKinds; ++kind) {

@@ -14,7 +14,9 @@
 #include <utility>
 
 #include "diagnostics.h"
+#include "explain_warnings.h"
 #include "message_kinds.h"
+#include "options.h"
 #include "run.h"
 #include "whole_file.h"
 #include "workers.h"
@@ -216,11 +218,24 @@ bool Translate_One(const Job& job, bool make_folders) {
     return false;
 }
 
+// How many files were translated and which were not; with --explain, the
+// warnings of all of them, else the hint that --explain warns.
 void Summarize(size_t designs, const std::vector<const char*>& failed) {
     fprintf(stderr, "vhdl87c: %zu files: %zu translated, %zu not", designs, designs - failed.size(), failed.size());
     for (size_t i = 0; i < failed.size() && i < kNamedFailures; ++i)
         fprintf(stderr, "%s%s", i == 0 ? ": " : ", ", failed[i]);
     if (failed.size() > kNamedFailures) fprintf(stderr, " and %zu more", failed.size() - kNamedFailures);
+    if (explaining) {
+        long long total = process_warnings.skipped;
+        int kinds = process_warnings.skipped > 0;
+        for (long long count : process_warnings.by_kind) {
+            total += count;
+            kinds += count > 0;
+        }
+        fprintf(stderr, "; %lld warning%s of %d kind%s", total, total == 1 ? "" : "s", kinds, kinds == 1 ? "" : "s");
+    } else if (failed.size() < designs) {
+        fputs("; --explain warns where the C text does not carry the VHDL", stderr);
+    }
     fputc('\n', stderr);
 }
 
@@ -238,7 +253,15 @@ int Translate_Files(const char* out, const std::vector<const char*>& inputs, int
             struct stat there;
             sizes.push_back(stat(job.input, &there) == 0 ? static_cast<long long>(there.st_size) : 0);
         }
-        translated = Run_Shared(jobs.size(), workers, sizes, [&](size_t i) { return Translate_One(jobs[i], in_folder); });
+        translated = Run_Shared(
+            jobs.size(), workers, sizes, [&](size_t i) { return Translate_One(jobs[i], in_folder); },
+            [](FILE* tally) { fwrite(&process_warnings, sizeof process_warnings, 1, tally); },
+            [](FILE* tally) {
+                Warning_Tally share;
+                if (fread(&share, sizeof share, 1, tally) != 1) return;
+                process_warnings.skipped += share.skipped;
+                for (int kind = 0; kind < kWarningKinds; ++kind) process_warnings.by_kind[kind] += share.by_kind[kind];
+            });
     } else {
         for (size_t i = 0; i < jobs.size(); ++i) translated[i] = Translate_One(jobs[i], in_folder);
     }

@@ -46,7 +46,8 @@ void Copy(FILE* from, FILE* to) {
 }  // namespace
 
 std::vector<bool> Run_Shared(size_t count, int workers, const std::vector<long long>& weights,
-                             const std::function<bool(size_t)>& task) {
+                             const std::function<bool(size_t)>& task, const std::function<void(FILE*)>& save,
+                             const std::function<void(FILE*)>& load) {
     std::vector<bool> outcome(count, false);
     std::vector<Share> shares = Cut(count, workers, weights);
     fflush(nullptr);
@@ -66,6 +67,8 @@ std::vector<bool> Run_Shared(size_t count, int workers, const std::vector<long l
             fflush(share.outcomes);
         }
         Sarif_Divert(-1);
+        fputc('\n', share.outcomes);
+        save(share.outcomes);
         fflush(nullptr);
         _exit(0);
     }
@@ -89,6 +92,7 @@ std::vector<bool> Run_Shared(size_t count, int workers, const std::vector<long l
                 int c = fgetc(share.outcomes);
                 if (share.process > 0) outcome[i] = c == '1';
             }
+            if (share.process > 0 && fgetc(share.outcomes) == '\n') load(share.outcomes);
             fclose(share.outcomes);
         }
         if (share.results) {
