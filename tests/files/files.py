@@ -23,6 +23,7 @@ begin
 end rtl;
 """
 BROKEN = b"entity x is\nend\n"
+HINT = b"; --explain warns where the C text does not carry the VHDL\n"
 
 
 def run(args, data=None, cwd=None):
@@ -109,11 +110,22 @@ class Outputs(Tree):
         args = ["-o", "out", "rtl/alu.vhd", "./rtl/sub/reg.VHDL", "top.vhd", "notes.txt"]
         status, out, err = self.vhdl(*args)
         self.assertEqual((status, out), (0, b""))
-        self.assertEqual(err, echo(*args) + b"vhdl87c: 4 files: 4 translated, 0 not\n")
+        self.assertEqual(err, echo(*args) + b"vhdl87c: 4 files: 4 translated, 0 not" + HINT)
         for source, output in (("rtl/alu.vhd", "out/rtl/alu.c"), ("rtl/sub/reg.VHDL", "out/rtl/sub/reg.c"),
                                ("top.vhd", "out/top.c"), ("notes.txt", "out/notes.txt.c")):
             self.assertEqual(self.read(output), from_stdin(self.read(source))[1], output)
         self.assertEqual(len(self.files()), 8)  # no temporary file left
+
+    def test_warnings_of_all_files_counted(self):
+        wide = b"entity w is end w;\narchitecture a of w is\nbegin\n  process\n    variable n : integer;\n" \
+               b"  begin\n    n := x\"123456789\"; n := x\"fedcba987\";\n  end process;\nend a;\n"
+        self.write("a.vhd", wide)
+        self.write("b.vhd", wide.replace(b"process\n", b"process\n    variable m : bit_vector(3 downto 0);\n", 1))
+        status, _, err = self.vhdl("--explain", "-o", "out", "a.vhd", "b.vhd")
+        self.assertEqual(status, 0)
+        alone = [from_stdin(self.read(name), ["--explain"])[2].count(b": warning: ") for name in ("a.vhd", "b.vhd")]
+        self.assertTrue(err.endswith(b"vhdl87c: 2 files: 2 translated, 0 not; %d warnings of 2 kinds\n" % sum(alone)),
+                        err)
 
     def test_one_file_into_a_folder(self):
         self.write("a/design.vhd", DESIGN)
@@ -161,7 +173,7 @@ class Failures(Tree):
         status, out, err = self.vhdl(*args)
         self.assertEqual((status, out), (1, b""))
         self.assertEqual(err, echo(*args) + named(from_stdin(BROKEN)[2], "b.vhd") +
-                         b"vhdl87c: 3 files: 2 translated, 1 not: b.vhd\n")
+                         b"vhdl87c: 3 files: 2 translated, 1 not: b.vhd" + HINT)
         self.assertEqual(self.files(), ["a.vhd", "b.vhd", "c.vhd", "out/a.c", "out/c.c"])
 
     def test_unreadable_inputs(self):
@@ -173,7 +185,7 @@ class Failures(Tree):
         self.assertEqual(err, echo(*args) +
                          b"vhdl87c: cannot read 'missing.vhd': No such file or directory\n"
                          b"vhdl87c: cannot read 'folder.vhd': Is a directory\n"
-                         b"vhdl87c: 3 files: 1 translated, 2 not: missing.vhd, folder.vhd\n")
+                         b"vhdl87c: 3 files: 1 translated, 2 not: missing.vhd, folder.vhd" + HINT)
         self.assertEqual(self.files(), ["a.vhd", "out/a.c"])
 
     @unittest.skipIf(os.geteuid() == 0, "root reads every file")
@@ -192,7 +204,7 @@ class Failures(Tree):
         status, out, err = self.vhdl(*args)
         self.assertEqual((status, out), (1, b""))
         self.assertEqual(err, echo(*args) + b"vhdl87c: cannot write 'out/a/x.c': Not a directory\n"
-                                            b"vhdl87c: 2 files: 1 translated, 1 not: a/x.vhd\n")
+                                            b"vhdl87c: 2 files: 1 translated, 1 not: a/x.vhd" + HINT)
         self.assertEqual(self.files(), ["a/x.vhd", "b.vhd", "out/a", "out/b.c"])
 
     def test_full_disk(self):

@@ -10,6 +10,7 @@ import importlib.util
 import io
 import os
 import random
+import re
 import subprocess
 import sys
 import tempfile
@@ -36,12 +37,15 @@ def compare(bin_, folder, names, options):
     expected_err = b""
     failed = []
     expected = {}
+    warnings = 0
     for name in names:
         with open(os.path.join(folder, name), "rb") as f:
             status, out, err = run(bin_, list(options), f.read())
         err = err[len(echo(options)):]
         expected[name] = (status, out)
         expected_err += err.replace(b"<stdin>:", name.encode() + b":")
+        warnings += len(re.findall(rb"^<stdin>:\d+:\d+: warning: ", err, re.M))
+        warnings += sum(int(n) for n in re.findall(rb"^<stdin>: warning: (\d+) more ", err, re.M))
         if status != 0:
             failed.append(name)
     args = [*options, "-o", "out/", *names]
@@ -51,10 +55,18 @@ def compare(bin_, folder, names, options):
         summary += b": " + ", ".join(failed[:10]).encode()
         if len(failed) > 10:
             summary += b" and %d more" % (len(failed) - 10)
-    summary += b"\n"
+    if "--explain" in options:
+        summary += b"; %d warning%s of " % (warnings, b"" if warnings == 1 else b"s")
+    elif len(failed) < len(names):
+        summary += b"; --explain warns where the C text does not carry the VHDL\n"
     want_status = 1 if failed else 0
     if (status, out) != (want_status, b""):
         faults.append("%s: status %d (expected %d), output %r" % (options, status, want_status, out[:200]))
+    if "--explain" in options:
+        # The kinds are not in the text: the count of warnings is.
+        err = re.sub(rb"(warnings? of )\d+ kinds?\n$", rb"\1", err)
+    elif not summary.endswith(b"\n"):
+        summary += b"\n"
     if err != echo(args) + expected_err + summary:
         got, want = err.splitlines(), (echo(args) + expected_err + summary).splitlines()
         first = next((i for i in range(min(len(got), len(want))) if got[i] != want[i]), min(len(got), len(want)))
