@@ -51,17 +51,11 @@ trap 'rm -rf "$tmp"' EXIT
 cxx=${CXX:-c++}
 flags=(-O2 -g -DNDEBUG -std=gnu++17 -w -I"$source" -I"$tmp")
 flex -o "$tmp/scanner.cc" "$source/scanner.l"
-bison -Wnone -d -o "$tmp/parser.cc" "$source/parser.y"
+# The four parsers (plain and explained, of the default and the later
+# grammar), made as the build makes them.
+cmake -DSOURCE="$source" -DOUT="$tmp" -P "$(cd "$source/.." && pwd)/cmake/Parsers.cmake"
 python3 "$here/engines/bare_grammar.py" "$source/parser.y" > "$tmp/bare.y"
 bison -Wnone -o "$tmp/bare.cc" "$tmp/bare.y"
-# The explained parser, which the run picks with --explain.
-bison -Wnone -Dapi.prefix={explained_} --locations -Dapi.location.type={Source_Span} -d -o "$tmp/parser_explained.cc" "$source/parser.y"
-# The later grammar's parsers, which the run picks with --relaxed.
-cmake -DBASE="$source/parser.y" -DLATER="$source/later.y" -DOUT="$tmp/later_parser.y" \
-  -P "$(cd "$source/.." && pwd)/cmake/join_grammars.cmake"
-bison -Wnone -Dapi.prefix={later_} -d -o "$tmp/parser_later.cc" "$tmp/later_parser.y"
-bison -Wnone -Dapi.prefix={later_explained_} --locations -Dapi.location.type={Source_Span} -d \
-  -o "$tmp/parser_later_explained.cc" "$tmp/later_parser.y"
 # Every source of the translator but its driver, whatever the files are
 # called, compiled once; each program takes the parser it needs.
 common=()

@@ -16,16 +16,19 @@ set(VHDL87C_MAINTAINER "vhdl87c maintainers <maintainers@vhdl87c.example.org>"
     CACHE STRING "Maintainer named in the Debian package and its changelog")
 set(VHDL87C_HOMEPAGE "https://vhdl87c.example.org/"
     CACHE STRING "Home page named in the Debian package and its copyright file")
-set(VHDL87C_BUG_REPORT "${VHDL87C_HOMEPAGE}"
-    CACHE STRING "Where the manual page's REPORTING BUGS section sends bug reports")
+set(VHDL87C_BUG_REPORT ""
+    CACHE STRING "Where the manual page's REPORTING BUGS section sends bug reports (none: it says so)")
 
-# The manual page as installed: doc/vhdl87c.1 with the bug-report address
-# (the line after the one that names VHDL87C_BUG_REPORT) written from the
-# cache, compressed as Debian's policy asks when gzip is there.
+# The manual page as installed: doc/vhdl87c.1, whose line after the one
+# that names VHDL87C_BUG_REPORT says that no address is configured, unless
+# the cache names one: then it sends bug reports there.  Compressed as
+# Debian's policy asks when gzip is there.
 set(VHDL87C_MAN_SOURCE ${PROJECT_BINARY_DIR}/vhdl87c.1)
 file(READ ${PROJECT_SOURCE_DIR}/doc/vhdl87c.1 man_text)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/vhdl87c.1)
-string(REGEX REPLACE "(VHDL87C_BUG_REPORT[^\n]*\n\.UR )[^\n]*" "\\1${VHDL87C_BUG_REPORT}" man_text "${man_text}")
+if(VHDL87C_BUG_REPORT)
+  string(REGEX REPLACE "(VHDL87C_BUG_REPORT[^\n]*\n)[^\n]*" "\\1Report bugs at \\\\%${VHDL87C_BUG_REPORT}," man_text "${man_text}")
+endif()
 file(WRITE ${VHDL87C_MAN_SOURCE}.new "${man_text}")
 configure_file(${VHDL87C_MAN_SOURCE}.new ${VHDL87C_MAN_SOURCE} COPYONLY)
 find_program(GZIP_EXECUTABLE gzip)

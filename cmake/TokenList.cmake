@@ -9,16 +9,18 @@
 # As a script (cmake -P), the check that runs before the scanner and the
 # parser are compiled:
 #   cmake -DTOKENS=src/tokens.def -DSCANNER=src/scanner.l -DGRAMMAR=src/parser.y
-#         [-DSTAMP=FILE] -P cmake/TokenList.cmake
+#         -DLATER=src/later.y [-DSTAMP=FILE] -P cmake/TokenList.cmake
 # fails, naming what to add or remove, unless
 #   - every reserved word (but a later edition's, LATER_WORD), delimiter and
 #     replacement character of the list
 #     has its scanner rule, `"SPELLING"  { return p(TOKEN); }` (the six
 #     character tokens: `{ yylval = nullptr; return 'C'; }`), and every such
 #     rule of the scanner is in the list;
-#   - every token of the list but the character tokens is declared with
-#     %token in the grammar, and every %token t_... of the grammar is in the
-#     list.
+#   - every token of the list but the character tokens and the later
+#     editions' words is declared with %token in the grammar, and every
+#     %token t_... of the grammar is in the list;
+#   - every later edition's word (LATER_WORD) is declared with %token in the
+#     later grammar (LATER), and every %token t_... of it is such a word.
 # On success it touches STAMP.
 
 if(CMAKE_SCRIPT_MODE_FILE)
@@ -46,7 +48,7 @@ function(token_list_read path prefix)
 endfunction()
 
 if(CMAKE_SCRIPT_MODE_FILE AND CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
-  foreach(input TOKENS SCANNER GRAMMAR)
+  foreach(input TOKENS SCANNER GRAMMAR LATER)
     if(NOT DEFINED ${input})
       message(FATAL_ERROR "TokenList.cmake: -D${input}=FILE is missing")
     endif()
@@ -63,13 +65,19 @@ if(CMAKE_SCRIPT_MODE_FILE AND CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST
     list(APPEND rule_keys "${key}")
   endforeach()
 
-  # The grammar's declared tokens.
-  file(STRINGS "${GRAMMAR}" declarations REGEX "^%token +t_[A-Za-z]+")
-  set(declared "")
-  foreach(declaration IN LISTS declarations)
-    string(REGEX MATCH "^%token +(t_[A-Za-z]+)" ignored "${declaration}")
-    list(APPEND declared "${CMAKE_MATCH_1}")
-  endforeach()
+  # The tokens a grammar file declares.
+  function(declared_tokens path out)
+    file(STRINGS "${path}" declarations REGEX "^%token +t_[A-Za-z]+")
+    set(tokens "")
+    foreach(declaration IN LISTS declarations)
+      string(REGEX MATCH "^%token +(t_[A-Za-z]+)" ignored "${declaration}")
+      list(APPEND tokens "${CMAKE_MATCH_1}")
+    endforeach()
+    set(${out} "${tokens}" PARENT_SCOPE)
+  endfunction()
+  declared_tokens("${GRAMMAR}" declared)
+  declared_tokens("${LATER}" later_declared)
+  set(later_tokens "")
 
   set(problems "")
   set(list_keys "")
@@ -81,8 +89,12 @@ if(CMAKE_SCRIPT_MODE_FILE AND CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST
     list(GET list_SPELLINGS ${i} spelling)
     list(GET list_TOKENS ${i} token)
     # A later edition's word has no scanner rule and is declared by the
-    # later grammar (src/later.y), not by this one.
+    # later grammar, not by the default one.
     if(kind STREQUAL "LATER_WORD")
+      list(APPEND later_tokens "${token}")
+      if(NOT token IN_LIST later_declared)
+        string(APPEND problems "\n  ${LATER} does not declare ${token}; add a line among its %token lines:\n    %token ${token} NUMBER")
+      endif()
       continue()
     endif()
     string(REPLACE "\\\\" "\\" text "${spelling}")
@@ -109,6 +121,11 @@ if(CMAKE_SCRIPT_MODE_FILE AND CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST
   foreach(token IN LISTS declared)
     if(NOT token IN_LIST list_tokens)
       string(APPEND problems "\n  ${GRAMMAR} declares ${token}, which ${TOKENS} does not list")
+    endif()
+  endforeach()
+  foreach(token IN LISTS later_declared)
+    if(NOT token IN_LIST later_tokens)
+      string(APPEND problems "\n  ${LATER} declares ${token}, which ${TOKENS} does not list as a LATER_WORD")
     endif()
   endforeach()
   if(problems)

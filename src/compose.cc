@@ -188,3 +188,13 @@ Fragment* Compose_Argument(int number) {
     if (number < 0) *--at = '-';
     return New_Flat(at, static_cast<size_t>(end - at));
 }
+
+Fragment* Combine(Fragment* first, Fragment* second) {
+    if (first && second && Is_Constant(first)) {
+        // A constant is never grown: the empty one is left out, another copied.
+        first = first->length == 0 ? nullptr : Make_String_Len(first->text, first->length);
+    }
+    Fragment* result = first ? first : second;
+    if (first && second) result = Compose("%s%s", first, second);
+    return result;
+}

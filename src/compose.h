@@ -25,6 +25,10 @@
 struct Borrowed { const Fragment* fragment; };
 inline Borrowed Borrow(const Fragment* fragment) { return {fragment}; }
 
+// `first` followed by `second`; either may be null, both are consumed.  The
+// result may be `first` itself, grown.
+Fragment* Combine(Fragment* first, Fragment* second);
+
 // Releases fragments an action does not use.
 template <class... F>
 void Drop(F*... fragments) { (Release(fragments), ...); }

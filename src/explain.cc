@@ -15,8 +15,10 @@
 #include "explain_notes.h"
 #include "explain_source.h"
 #include "explain_warnings.h"
+#include "messages.h"
 #include "parser.hh"
 #include "scanner.h"
+#include "token_spelling.h"
 
 using namespace explanation;
 
@@ -26,15 +28,13 @@ unsigned short* explain_end = nullptr;
 
 namespace {
 
-const int shown_warnings = 20;
-
 // ---- What the parse leaves behind -----------------------------------------
 
 // The stack when the first of the kept tokens was read, and those tokens.
 std::vector<short> checkpoint;
 std::vector<unsigned short> codes;
 
-long long skipped_count = 0;
+Kind_Count skipped;  // the characters skipped
 
 const Parse_Tables* T = nullptr;  // the explained parser's, for the run
 
@@ -65,7 +65,7 @@ void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
     if (c == '\r' || c == '\f') return;
     // The scanner reads a NUL as \x01; the mirror still has the byte as read.
     if (c == 1) c = Byte_Read_Before(Scanner_Offset(), c);
-    if (skipped_count++ >= shown_warnings) return;
+    if (!skipped.Shown()) return;
     char what[96];
     if (c == '"' || c == '%')
         snprintf(what, sizeof what, "'%c' skipped: a string literal must end on its line", c);
@@ -75,7 +75,7 @@ void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
         snprintf(what, sizeof what, "control character 0x%02x skipped", c);
     else
         snprintf(what, sizeof what, "'%c' skipped: no token starts with it", c);
-    fprintf(stderr, "%s:%lld:%lld: warning: %s\n", kSourceName, at_line, at_column, what);
+    Tell_At(at_line, at_column, "warning", what);
 }
 
 // ---- Parser side ------------------------------------------------------------------
@@ -94,7 +94,7 @@ void Explain_Checkpoint(const short* stack, long depth) {
 }
 
 void Explain_Parse_Error(const char* message, const short* stack, long depth, int lookahead) {
-    yyerror(message);
+    Write_Syntax_Error_Report(message);
     bool at_end;
     Token_Place place = Lookahead_Place(lookahead, at_end);
     if (strcmp(message, "memory exhausted") == 0) {
@@ -108,7 +108,7 @@ void Explain_Parse_Error(const char* message, const short* stack, long depth, in
         Stack_When_Read(checkpoint, codes.data(), explain_next - explain_codes, stack, depth);
     std::vector<Expected> expected = Expected_Tokens(stack_then);
     std::string text = lookahead == t_Identifier && yytext ? yytext : "";
-    std::string what = "unexpected " + (at_end ? std::string("end of input") : Described(lookahead));
+    std::string what = "unexpected " + (at_end ? std::string("end of input") : Token_Described(lookahead, yytext ? yytext : ""));
     if (!expected.empty()) what += "; expected " + Listed(expected);
     std::string nearer, farther;
     if (!at_end) Previous_Words(place, nearer, farther);
@@ -131,16 +131,14 @@ void Explain_Start(const Parse_Tables* tables) {
     T = tables;
     Expected_Start(tables);
     Mirror_Start();
-    skipped_count = 0;
+    skipped = Kind_Count();
     Warnings_Start();
     explain_codes = explain_next = explain_end = nullptr;
 }
 
 void Explain_Finish(bool accepted) {
-    if (skipped_count > shown_warnings)
-        fprintf(stderr, "%s: warning: %lld more characters skipped\n", kSourceName,
-                skipped_count - shown_warnings);
-    Warnings_Finish(accepted, skipped_count);
+    skipped.Tell_Unshown("characters skipped");
+    Warnings_Finish(accepted, skipped.count);
     std::vector<short>().swap(checkpoint);
     std::vector<unsigned short>().swap(codes);
     explain_codes = explain_next = explain_end = nullptr;

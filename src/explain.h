@@ -6,8 +6,8 @@
 // Nothing here runs without --explain: the plain parser (yyparse) has no
 // hook at all.  With --explain the same grammar runs as a second parser,
 // explained_parse, generated with two hooks (the grammar file's prologue):
-// every token is read through Explain_Read_Token, which sees the parser's
-// stack, and the error goes to Explain_Parse_Error.  The reader keeps the
+// every token is read between Explain_Before_Read, which sees the parser's
+// stack, and Explain_After_Read, and the error goes to Explain_Parse_Error.  The reader keeps the
 // token codes read since a checkpoint, a copy of the stack as it was when
 // the first of them was read; after an error, the parse tables replay them
 // to find the stack as it was when the offending token was read, before
@@ -18,6 +18,7 @@
 
 #include <cstddef>
 
+#include "parse_tables.h"
 #include "source_position.h"
 
 // ---- Scanner side -------------------------------------------------------
@@ -54,23 +55,6 @@ Source_Span Explain_Token_Span(int token);
 // explanation.  `stack` holds the states up to `depth`; `lookahead` is the
 // token code read last.
 void Explain_Parse_Error(const char* message, const short* stack, long depth, int lookahead);
-
-// The parse tables, as the exploration of an error reads them (the grammar
-// file's epilogue fills them for the explained parser).
-struct Parse_Tables {
-    const short* pact;
-    const short* defact;
-    const short* pgoto;
-    const short* defgoto;
-    const short* table;
-    const short* check;
-    const short* r1;
-    const signed char* r2;
-    const signed char* translate;
-    const short* stos;
-    int pact_ninf, table_ninf, last, ntokens, final_state, max_token, max_depth;
-};
-extern const Parse_Tables explained_tables;
 
 // ---- The run ------------------------------------------------------------
 

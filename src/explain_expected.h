@@ -1,7 +1,6 @@
 // The expected set of the explanation (--explain): the parser's stack as it
 // was when the offending token was read, replayed from the checkpoint over
-// the parse tables, the tokens it would have shifted there, and the
-// spellings of tokens in messages.
+// the parse tables, and the tokens it would have shifted there.
 #pragma once
 
 #include <string>
@@ -35,10 +34,5 @@ std::vector<Expected> Expected_Tokens(const std::vector<short>& stack);
 bool Holds(const std::vector<Expected>& set, int code);
 // The set as listed in a message: its first six spellings and a count.
 std::string Listed(const std::vector<Expected>& set);
-
-// The offending token: its class and text, or its spelling.
-std::string Described(int code);
-// The spelling of a reserved word.
-std::string Word(int code);
 
 }  // namespace explanation

@@ -2,6 +2,7 @@
 #include "explain_notes.h"
 
 #include "parser.hh"
+#include "token_spelling.h"
 
 namespace explanation {
 
@@ -21,10 +22,10 @@ std::string Hint(const Context& c) {
     const std::string& id = code == t_Identifier ? c.text : std::string();
     if ((code == t_ENTITY || code == t_ARCHITECTURE || code == t_PACKAGE || code == t_CONFIGURATION ||
          code == t_FUNCTION || code == t_PROCEDURE) && c.Top(0, t_END))
-        return "'end " + Word(code) + "' is VHDL-93; VHDL-87 closes it with 'end;' or 'end NAME;'" + kRelaxed;
+        return "'end " + Reserved_Word(code) + "' is VHDL-93; VHDL-87 closes it with 'end;' or 'end NAME;'" + kRelaxed;
     if (code == t_IS) {
         int head = c.Near(6, {t_PROCESS, t_COMPONENT, t_BLOCK});
-        if (head) return "'is' after '" + Word(head) + "' is VHDL-93; leave it out in VHDL-87" + kRelaxed;
+        if (head) return "'is' after '" + Reserved_Word(head) + "' is VHDL-93; leave it out in VHDL-87" + kRelaxed;
     }
     if (code == t_REPORT)
         return "a report statement is VHDL-93; in VHDL-87 write 'assert false report \"...\";'" + kRelaxed;

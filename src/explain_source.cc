@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "messages.h"
 #include "scanner.h"
 
 namespace explanation {
@@ -246,7 +247,7 @@ void Print_Source(const Line_Part& part, long long first, long long end) {
 }
 
 void Report(const Token_Place& place, bool at_end, const char* kind, const std::string& message) {
-    fprintf(stderr, "<stdin>:%lld:%lld: %s: %s\n", place.line, place.first_column, kind, message.c_str());
+    Tell_At(place.line, place.first_column, kind, message.c_str());
     Line_Part part;
     if (Source_Line(place.line, place.first_column - 1, at_end, part))
         Print_Source(part, place.first_column - 1, place.end_column - 1);

@@ -49,7 +49,7 @@ void Previous_Words(const Token_Place& place, std::string& nearer, std::string& 
 // Prints the line part with a caret under display columns [first, end).
 void Print_Source(const Line_Part& part, long long first, long long end);
 
-// Prints "<stdin>:LINE:COL: KIND: MESSAGE" on standard error and the source
+// Tells "FILE:LINE:COL: KIND: MESSAGE" on standard error (messages.h) and the source
 // line with a caret under the place (at_end: the place is the end of the
 // input).
 void Report(const Token_Place& place, bool at_end, const char* kind, const std::string& message);

@@ -9,8 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "diagnostics.h"
 #include "explain_source.h"
+#include "messages.h"
 #include "parser.hh"
 #include "type_names.h"
 
@@ -18,15 +18,13 @@ using namespace explanation;
 
 namespace {
 
-const long long shown_warnings = 20;
-
 const Warning_Kind kinds[] = {
 #define WARNING_KIND(id, name, description, message, counted) {name, description, message, counted},
 #include "warning_kinds.def"
 };
 static_assert(sizeof kinds / sizeof kinds[0] == kWarningKinds, "one line of the table per kind");
 
-long long counts[kWarningKinds];
+Kind_Count counts[kWarningKinds];
 
 struct Place {
     long long line, column;
@@ -215,7 +213,7 @@ const Warning_Kind& Kind_Of(Warning kind) { return kinds[static_cast<int>(kind)]
 
 void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text) {
     (void)text;
-    if (counts[static_cast<int>(kind)]++ >= shown_warnings) return;
+    if (!counts[static_cast<int>(kind)].Shown()) return;
     long long end = at.last_line == at.first_line && at.last_column > at.first_column ? at.last_column
                                                                                       : at.first_column + 1;
     Report(Token_Place{at.first_line, at.first_column, end}, false, "warning", message);
@@ -661,7 +659,7 @@ void Warnings_Read(int token, const Source_Span& at) {
 }
 
 void Warnings_Start() {
-    for (long long& count : counts) count = 0;
+    for (Kind_Count& count : counts) count = Kind_Count();
     std::vector<Counted>().swap(counted);
     std::vector<Place>().swap(bit_vector_marks);
     constrained_bit_vector = explicit_range = Place{0, 0};
@@ -692,10 +690,9 @@ void Warnings_Finish(bool accepted, long long skipped_characters) {
     long long total = skipped_characters;
     int kinds_warned = skipped_characters > 0;
     for (int kind = 0; kind < kWarningKinds; ++kind) {
-        if (counts[kind] > shown_warnings)
-            fprintf(stderr, "<stdin>: warning: %lld more %s\n", counts[kind] - shown_warnings, kinds[kind].counted);
-        total += counts[kind];
-        kinds_warned += counts[kind] > 0;
+        counts[kind].Tell_Unshown(kinds[kind].counted);
+        total += counts[kind].count;
+        kinds_warned += counts[kind].count > 0;
     }
     if (accepted && total > 0)
         fprintf(stderr, "vhdl87c: %lld warning%s of %d kind%s\n", total, total == 1 ? "" : "s", kinds_warned,

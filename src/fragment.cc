@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "compose.h"
 #include "fragment_layout.h"
 
 long live_fragments = 0;
@@ -186,16 +185,6 @@ char* Write_And_Release(char* out, Fragment* root) {
 Fragment* Make_String_Len(const char* text, size_t length) { return New_Flat(text, length); }
 
 Fragment* Make_String(const char* text) { return Make_String_Len(text, strlen(text)); }
-
-Fragment* Combine(Fragment* first, Fragment* second) {
-    if (first && second && Is_Constant(first)) {
-        // A constant is never grown: the empty one is left out, another copied.
-        first = first->length == 0 ? nullptr : Make_String_Len(first->text, first->length);
-    }
-    Fragment* result = first ? first : second;
-    if (first && second) result = Compose("%s%s", first, second);
-    return result;
-}
 
 void Release(Fragment* fragment) {
     if (!fragment || Is_Constant(fragment)) return;

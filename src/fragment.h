@@ -25,9 +25,6 @@ struct Fragment;
 // A new fragment holding a copy of `text`.
 Fragment* Make_String(const char* text);
 Fragment* Make_String_Len(const char* text, size_t length);
-// `first` followed by `second`; either may be null, both are consumed.  The
-// result may be `first` itself, grown.
-Fragment* Combine(Fragment* first, Fragment* second);
 
 // Ends the life of a fragment and of its pieces; null and constants are
 // left alone.

@@ -18,20 +18,18 @@
 %code {
 #include "relaxed.h"
 
-/* Every token is read through the relaxed token source, which is shown the
-   parser's stack first; the scanner's value is copied to this parser's. */
-#undef yylex
-#ifdef EXPLAINED_DEBUG
-#define yylex() (Show_Parser_Stack(yyss, yyssp - yyss), Read_Explained(yyss, yyssp - yyss))
-#else
+/* Every token is read through the relaxed token source, with this parser's
+   tables and stack; the scanner's value is copied to this parser's. */
+#undef NEXT_TOKEN
+#define NEXT_TOKEN() Relaxed_Token(later_tables, yyss, yyssp - yyss)
+#ifndef EXPLAINED_DEBUG
 #include <cstring>
-static int Read_Later(const short* stack, long depth) {
-    Show_Parser_Stack(stack, depth);
-    int token = Next_Token();
+static int Read_Later(int token) {
     memcpy(&yylval, scanned_value, sizeof yylval);
     return token;
 }
-#define yylex() Read_Later(yyss, yyssp - yyss)
+#undef yylex
+#define yylex() Read_Later(NEXT_TOKEN())
 /* The error is the one report of the default run (diagnostics.h), with
    this parser's lookahead. */
 #undef yyerror
@@ -331,6 +329,29 @@ file_decl
 alias_decl
     : t_ALIAS t_Identifier t_IS name ';'                { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
+/* A subprogram's alias, alias a is f [T, T return T];: the alias's format
+   with the signature in a comment after the name. */
+alias_decl
+    : t_ALIAS t_Identifier t_IS name later_signature ';' { $$ = Compose("%s %s %s %s /* %s */;\n", $1, $2, $3, $4, $5); }
+    ;
+/* [T, T return T], [T, T], [return T], []: the marks' translations */
+later_signature
+    : '[' ']'                                           { $$ = Make_String("[]"); }
+    | '[' later_signature_marks ']'                     { $$ = Compose("[%s]", $2); }
+    | '[' t_RETURN mark ']'                             { $$ = Compose("[%s %s]", $2, $3); }
+    | '[' later_signature_marks t_RETURN mark ']'       { $$ = Compose("[%s %s %s]", $2, $3, $4); }
+    ;
+later_signature_marks
+    : mark                                              { $$ = $1; }
+    | later_signature_marks ',' mark                    { $$ = Compose("%s, %s", $1, $3); }
+    ;
+/* a subprogram's name with its signature in an attribute specification */
+entity_name_list
+    : designator later_signature entity_name_list_1     { $$ = Compose("%s /* %s */ %s", $1, $2, $3); }
+    ;
+entity_name_list_2
+    : ',' designator later_signature                    { $$ = Compose(",%s /* %s */", $2, $3); }
+    ;
 /* a file parameter reads as one of mode in */
 interf_element_1
     : t_FILE                                            { Drop($1); $$ = Empty(); }
@@ -357,12 +378,30 @@ relation
     ;
 
 /****************************************************************************
+ * A sign before a factor with **: -2**30
+ ****************************************************************************/
+
+relation
+    : t_Minus primary t_DoubleStar primary              { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
+    | t_Plus primary t_DoubleStar primary               { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
+    ;
+
+/****************************************************************************
  * The subtype of an object: x'subtype as a subtype indication
  ****************************************************************************/
 
 /* The object's name stands for the type, as a type mark would. */
 subtype_indic
     : mark t_Apostrophe t_SUBTYPE                       { Record_Subtype($1, Empty()); $$ = Compose("%s /* %s %s */", $1, $2, $3); }
+    ;
+
+/* An array constrained twice, T(0 to 3)(7 downto 0): the first constraint
+   is read as a name's suffix (T(1)(2).x stays a name), so the type mark is
+   written with it, "%s %s": t [4] [8]; a third is dropped, as a name's
+   second suffix is.  T(open)(7 downto 0) leaves open out: t [8]. */
+subtype_indic
+    : name2 gen_association_list                        { Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); }
+    | mark '(' t_OPEN ')' gen_association_list          { Record_Subtype($1, $5); $$ = Compose("%s %s", $1, $5); Drop($3); }
     ;
 
 /****************************************************************************
@@ -372,6 +411,48 @@ subtype_indic
 /* x <= a when c;  x <= a when c else b when d;  keep their last condition */
 condal_wavefrms
     : condal_wavefrms_1 wavefrm t_WHEN expr             { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
+    ;
+
+/****************************************************************************
+ * Conditional and selected assignments in a process (VHDL-2008): the if or
+ * the case they mean, as the sequential statements are written
+ ****************************************************************************/
+
+/* x := a when c else b;  reads as  if c then x := a; else x := b; end if;
+   and  with s select x := a when '0', b when others;  as  case s is when
+   '0' => x := a; when others => x := b; end case;  (and the same with <=).
+   Each branch writes its own copy of the target, which stays on the stack
+   below the branches: $-1 (:=) and $-2 (<= and its transport, $0). */
+variable_assign_stat
+    : target t_VarAsgn later_var_branches ';'           { $$ = $3; Drop($1, $2); }
+    | target t_VarAsgn later_var_branches
+      t_ELSE expr ';'                                   { $$ = Compose("%selse\n{\n %s = %s;\n}\n", $3, $1, $5); Drop($2, $4); }
+    | t_WITH expr t_SELECT target t_VarAsgn
+      later_var_choices ';'                             { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $6); Drop($1, $3, $4, $5); }
+    ;
+later_var_branches
+    : expr t_WHEN expr                                  { $$ = Compose("if (%s)\n{\n %s = %s;\n}\n", $3, Copy($-1), $1); Drop($2); }
+    | later_var_branches t_ELSE expr t_WHEN expr        { $$ = Compose("%selse if (%s)\n{\n %s = %s;\n}\n", $1, $5, Copy($-1), $3); Drop($2, $4); }
+    ;
+later_var_choices
+    : expr t_WHEN choices                               { $$ = Compose("case %s :  %s = %s;\n\nbreak;\n", $3, Copy($-1), $1); Drop($2); }
+    | later_var_choices ',' expr t_WHEN choices         { $$ = Compose("%scase %s :  %s = %s;\n\nbreak;\n", $1, $5, Copy($-1), $3); Drop($4); }
+    ;
+signal_assign_stat
+    : target t_LESym signal_assign_stat_1
+      later_signal_branches ';'                         { $$ = $4; Drop($1, $2, $3); }
+    | target t_LESym signal_assign_stat_1
+      later_signal_branches t_ELSE wavefrm ';'          { $$ = Compose("%selse\n{\n %s = %s %s;\n}\n", $4, $1, $3, $6); Drop($2, $5); }
+    | t_WITH expr t_SELECT target t_LESym
+      signal_assign_stat_1 later_signal_choices ';'     { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $7); Drop($1, $3, $4, $5, $6); }
+    ;
+later_signal_branches
+    : wavefrm t_WHEN expr                               { $$ = Compose("if (%s)\n{\n %s = %s %s;\n}\n", $3, Copy($-2), Copy($0), $1); Drop($2); }
+    | later_signal_branches t_ELSE wavefrm t_WHEN expr  { $$ = Compose("%selse if (%s)\n{\n %s = %s %s;\n}\n", $1, $5, Copy($-2), Copy($0), $3); Drop($2, $4); }
+    ;
+later_signal_choices
+    : wavefrm t_WHEN choices                            { $$ = Compose("case %s :  %s = %s %s;\n\nbreak;\n", $3, Copy($-2), Copy($0), $1); Drop($2); }
+    | later_signal_choices ',' wavefrm t_WHEN choices   { $$ = Compose("%scase %s :  %s = %s %s;\n\nbreak;\n", $1, $5, Copy($-2), Copy($0), $3); Drop($4); }
     ;
 
 /****************************************************************************

@@ -1,20 +1,20 @@
 // vhdl87c: reads VHDL-87 on standard input, writes its C reading on
-// standard output.
+// standard output; with -o, reads the files named and writes a translation
+// of each.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <new>
-#include <unistd.h>
-
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "diagnostics.h"
 #include "explain_warnings.h"
 #include "files.h"
-#include "message_kinds.h"
 #include "memory_error.h"
+#include "message_kinds.h"
 #include "options.h"
 #include "run.h"
 #include "sarif.h"
@@ -33,32 +33,86 @@ int Finish_Output(int status) {
     return status;
 }
 
-void Print_Help() {
-    fputs("\n\tOptions:", stdout);
-    fputs("\n\t--------", stdout);
-    fputs("\n\t-DEBUG : Prints Debugging information.", stdout);
-    fputs("\n\t--explain : Explains a rejected design, and warns where the C text misleads, on standard error.", stdout);
-    fputs("\n\t--relaxed : Also reads the common forms of VHDL-93 and VHDL-2008.", stdout);
-    fputs("\n\t--version : Prints the version and the licence, then exits.", stdout);
-    fputs("\n\t-o OUT FILE... : Translates the named files: one into OUT (- for standard output), several each into OUT/PATH.c.", stdout);
-    fputs("\n\t-j N : With -o, translates the files in N processes at once; the outputs and the messages stay the same.", stdout);
-    fputs("\n\t--sarif=FILE : Also writes every error and warning as a SARIF 2.1.0 log to FILE.", stdout);
-    fputs("\n\t-h, --help : Prints this list, then exits.", stdout);
-    fputs("\n\n", stdout);
-}
-
 // The version is the project's, handed in by the build.
 void Print_Version() {
     fputs("vhdl87c " VHDL87C_VERSION "\n", stdout);
     fputs("Copyright (c) 2026 the vhdl87c authors; MIT License, no warranty.\n", stdout);
 }
 
-const char* const options[] = {"-DEBUG", "--explain", "--relaxed", "--version", "-h", "--help"};
+void Print_Help();
 
-bool Is_Option(const char* argument) {
-    for (const char* option : options)
-        if (strcmp(argument, option) == 0) return true;
-    return false;
+// What the options with a value set: -o OUT (and how often it was given),
+// -j N, --sarif=FILE.
+const char* out = nullptr;
+int outs = 0;
+const char* processes = nullptr;
+const char* sarif = nullptr;
+
+// Each option once: its names, how it takes a value (none, the next
+// argument, or the rest of the argument after its name, which ends in
+// '='), the value's name in the help, its line of the help ("NAMES VALUE :
+// HELP") and what it does, which returns true when the program ends there.
+enum class Value { None, Next, Joined };
+struct Option {
+    const char* names[2];  // the second one may be null
+    Value value;
+    const char* value_name;
+    const char* help;
+    bool (*act)(const char* value);
+};
+const Option options[] = {
+    {{"-DEBUG"}, Value::None, "", "Prints Debugging information.", [](const char*) { DEBUG = 1; return false; }},
+    {{"--explain"}, Value::None, "",
+     "Explains a rejected design, and warns where the C text misleads, on standard error.",
+     [](const char*) { explaining = true; return false; }},
+    {{"--relaxed"}, Value::None, "", "Also reads the common forms of VHDL-93 and VHDL-2008.",
+     [](const char*) { relaxed_reading = true; return false; }},
+    {{"--version"}, Value::None, "", "Prints the version and the licence, then exits.",
+     [](const char*) { Print_Version(); return true; }},
+    {{"-o"}, Value::Next, " OUT FILE...",
+     "Translates the named files: one into OUT (- for standard output), several each into OUT/PATH.c.",
+     [](const char* value) { out = value; ++outs; return false; }},
+    {{"-j"}, Value::Next, " N",
+     "With -o, translates the files in N processes at once; the outputs and the messages stay the same.",
+     [](const char* value) { processes = value ? value : ""; return false; }},
+    {{"--sarif="}, Value::Joined, "FILE", "Also writes every error and warning as a SARIF 2.1.0 log to FILE.",
+     [](const char* value) { sarif = value; return false; }},
+    {{"-h", "--help"}, Value::None, "", "Prints this list, then exits.", [](const char*) { Print_Help(); return true; }},
+};
+
+void Print_Help() {
+    fputs("\n\tOptions:", stdout);
+    fputs("\n\t--------", stdout);
+    for (const Option& option : options) {
+        printf("\n\t%s", option.names[0]);
+        if (option.names[1]) printf(", %s", option.names[1]);
+        printf("%s : %s", option.value_name, option.help);
+    }
+    fputs("\n\n", stdout);
+}
+
+const Option* Find_Option(const char* argument) {
+    for (const Option& option : options)
+        for (const char* name : option.names) {
+            if (!name) continue;
+            if (option.value == Value::Joined ? strncmp(argument, name, strlen(name)) == 0
+                                              : strcmp(argument, name) == 0)
+                return &option;
+        }
+    return nullptr;
+}
+
+// The option at argv[i] with its value (null when none); i moves past a
+// value taken from the next argument.
+struct Given {
+    const Option* option;
+    const char* value;
+};
+Given Take(int& i, int argc, char** argv) {
+    const Option* option = Find_Option(argv[i]);
+    if (!option || option->value == Value::None) return Given{option, nullptr};
+    if (option->value == Value::Joined) return Given{option, argv[i] + strlen(option->names[0])};
+    return Given{option, i + 1 < argc ? argv[++i] : nullptr};
 }
 
 // An argument that changes nothing is named, so that a mistyped option or
@@ -83,6 +137,19 @@ std::string Start_Log(const char* path) {
     return Sarif_Start(path, VHDL87C_VERSION, rules.data(), static_cast<int>(rules.size()));
 }
 
+void Cannot_Log(const std::string& why) { fprintf(stderr, "vhdl87c: cannot write '%s': %s\n", sarif, why.c_str()); }
+
+// What is wrong with the arguments of -o, -j and --sarif=, or null.
+const char* Wrong_Arguments(const std::vector<const char*>& files, int& workers) {
+    if (processes && (sscanf(processes, "%d", &workers) != 1 || workers < 1 || workers > 64))
+        return "-j needs the number of processes, 1 to 64: -j N";
+    if (outs > 1) return "-o given twice: one output, or one folder for several files";
+    if (outs && !out) return "-o needs the output: -o OUT FILE...";
+    if (outs && files.empty()) return "-o OUT needs the files to translate (- for standard input)";
+    if (sarif && !sarif[0]) return "--sarif= needs the file to write: --sarif=FILE";
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,64 +164,38 @@ int main(int argc, char** argv) {
 
     DEBUG = 0;
     for (int i = 1; i < argc; ++i) fprintf(stderr, "(%d): %s\n", i, argv[i]);
-    // -o OUT and -j N take the next argument; with -o the other arguments
-    // that are no options name the files.
-    const char* out = nullptr;
-    const char* workers = nullptr;
-    const char* sarif = nullptr;
-    int outs = 0;
+    // The options in order; with -o, the other arguments but "-..." name
+    // the files.  The log starts before the warnings, which it holds too.
+    std::vector<Given> given;
+    std::vector<const char*> others;
     for (int i = 1; i < argc; ++i) {
-        if (strcmp(argv[i], "-o") == 0) {
-            ++outs;
-            out = i + 1 < argc ? argv[++i] : nullptr;
-        } else if (strcmp(argv[i], "-j") == 0) {
-            workers = i + 1 < argc ? argv[++i] : "";
-        } else if (strncmp(argv[i], "--sarif=", 8) == 0) {
-            sarif = argv[i] + 8;
-        }
+        Given option = Take(i, argc, argv);
+        if (option.option) given.push_back(option);
+        else others.push_back(argv[i]);
     }
+    for (const Given& option : given)
+        if (option.option->value != Value::None) option.option->act(option.value);
     if (sarif && sarif[0]) {
         std::string why = Start_Log(sarif);
         if (!why.empty()) {
-            fprintf(stderr, "vhdl87c: cannot write '%s': %s\n", sarif, why.c_str());
+            Cannot_Log(why);
             return 1;
         }
     }
     std::vector<const char*> files;
-    for (int i = 1; i < argc; ++i) {
-        if (strcmp(argv[i], "-o") == 0 || strcmp(argv[i], "-j") == 0) ++i;
-        else if (Is_Option(argv[i]) || strncmp(argv[i], "--sarif=", 8) == 0) continue;
-        else if (outs && (argv[i][0] != '-' || argv[i][1] == '\0')) files.push_back(argv[i]);
-        else Warn_Ignored(argv[i]);
+    for (const char* argument : others) {
+        if (outs && (argument[0] != '-' || argument[1] == '\0')) files.push_back(argument);
+        else Warn_Ignored(argument);
     }
-    for (int i = 1; i < argc; ++i) {
-        if (strcmp(argv[i], "-o") == 0 || strcmp(argv[i], "-j") == 0) ++i;
-        else if (strcmp(argv[i], "-DEBUG") == 0) DEBUG = 1;
-        else if (strcmp(argv[i], "--explain") == 0) explaining = true;
-        else if (strcmp(argv[i], "--relaxed") == 0) relaxed_reading = true;
-        else if (strcmp(argv[i], "-h") == 0 || strcmp(argv[i], "--help") == 0) {
-            Print_Help();
-            return Finish_Output(0);
-        } else if (strcmp(argv[i], "--version") == 0) {
-            Print_Version();
-            return Finish_Output(0);
-        }
-    }
-    int processes = 1;
-    const char* wrong = nullptr;
-    if (workers && (sscanf(workers, "%d", &processes) != 1 || processes < 1 || processes > 64))
-        wrong = "-j needs the number of processes, 1 to 64: -j N";
-    if (outs)
-        wrong = outs > 1        ? "-o given twice: one output, or one folder for several files"
-                : !out          ? "-o needs the output: -o OUT FILE..."
-                : files.empty() ? "-o OUT needs the files to translate (- for standard input)"
-                                : wrong;
-    if (sarif && !sarif[0]) wrong = "--sarif= needs the file to write: --sarif=FILE";
+    for (const Given& option : given)
+        if (option.option->value == Value::None && option.option->act(nullptr)) return Finish_Output(0);
+
+    int workers = 1;
     int status = 1;
-    if (wrong) {
+    if (const char* wrong = Wrong_Arguments(files, workers)) {
         Tell_Program(Message::Arguments, "error", nullptr, wrong);
     } else if (outs) {
-        status = Finish_Output(Translate_Files(out, files, processes));
+        status = Finish_Output(Translate_Files(out, files, workers));
     } else {
         // Someone at a terminal learns what the program waits for.
         if (isatty(STDIN_FILENO))
@@ -167,7 +208,7 @@ int main(int argc, char** argv) {
     if (sarif_logging) {
         std::string why = Sarif_Finish(status);
         if (!why.empty()) {
-            fprintf(stderr, "vhdl87c: cannot write '%s': %s\n", sarif, why.c_str());
+            Cannot_Log(why);
             status = 1;
         }
     }

@@ -4,13 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "messages.h"
 #include "source_position.h"
 
 void Memory_Error(const char* message) {
     fputs(message, stdout);
     fflush(stdout);
     // For a person: where the reading stopped.
-    fprintf(stderr, "%s:%lld:%lld: error: out of memory\n", kSourceName, line_number, column + 1);
+    Tell_At(line_number, column + 1, "error", "out of memory");
     exit(1);
 }
 

@@ -9,7 +9,6 @@ extern int DEBUG;
 // --explain: a rejected file is explained on standard error (explain.h);
 // the translation runs with the explained parser.
 extern bool explaining;
-// --relaxed: the later editions' spellings are rewritten before the parser
-// sees them (relaxed_filter.h); each translation starts with the token
-// source this asks for.
+// --relaxed: the later grammar reads the design, with its own token source
+// (relaxed.h); each translation picks its parser by it (run.cc).
 extern bool relaxed_reading;

@@ -26,13 +26,10 @@
 #include "literals.h"
 #include "scanner.h"
 #include "type_names.h"
-#include "relaxed.h"
+#include "parse_tables.h"
 
-/* Tokens come through Next_Token (relaxed.h). */
-#undef yylex
-#define yylex() Next_Token()
 #define YYINITDEPTH 200
-#define YYMAXDEPTH 10000
+#define YYMAXDEPTH kParserMaxDepth
 /* A stack that cannot grow for want of memory is the memory error, not a
    stack overflow. */
 #define YYMALLOC Allocate
@@ -43,17 +40,18 @@
    prefix explained_, whose macros start with EXPLAINED_. */
 #ifdef EXPLAINED_DEBUG
 #include <cstring>
-#undef yylex
-static int Read_Explained(const short* stack, long depth) {
-    Explain_Before_Read(stack, depth);
-    int token = Next_Token();
+static int Read_Explained(int token) {
     Explain_After_Read(token);
     memcpy(&yylval, scanned_value, sizeof yylval);
     yylloc = Explain_Token_Span(token);
     Warnings_Read(token, yylloc);
     return token;
 }
-#define yylex() Read_Explained(yyss, yyssp - yyss)
+/* The token comes from NEXT_TOKEN(): the scanner, unless the later grammar
+   names its own source (later.y). */
+#define NEXT_TOKEN() Scan_Token()
+#undef yylex
+#define yylex() (Explain_Before_Read(yyss, yyssp - yyss), Read_Explained(NEXT_TOKEN()))
 #undef yyerror
 #define yyerror(message) Explain_Parse_Error(message, yyss, yyssp - yyss, yychar)
 #endif

@@ -5,8 +5,8 @@
 #include "fragment.h"
 #include "literals.h"
 #include "options.h"
+#include "parse_tables.h"
 #include "parser.hh"
-#include "relaxed.h"
 #include "scanner.h"
 
 // The explained parser (parser_explained.cc, the grammar with the prefix
@@ -18,17 +18,31 @@ int explained_parse();
 int later_parse();
 int later_explained_parse();
 
+namespace {
+
+// The parser of each reading, and the tables the explanation reads: the
+// default grammar's or the later one's (--relaxed), plain or explained
+// (--explain).
+struct Reading {
+    int (*parse)();
+    const Parse_Tables* tables;
+};
+const Reading readings[2][2] = {
+    {{yyparse, &explained_tables}, {explained_parse, &explained_tables}},
+    {{later_parse, &later_tables}, {later_explained_parse, &later_tables}},
+};
+
+}  // namespace
+
 int Run_Translation(FILE* input) {
+    const Reading& reading = readings[relaxed_reading][explaining];
     line_number = 1;
     column = 0;
     Make_Scratch_Buffer();
     Start_Context();
-    // With --relaxed the later grammar reads, and explains with its tables.
-    Use_Relaxed_Reading(relaxed_reading);
-    Explain_Start(relaxed_reading ? &later_tables : &explained_tables);
+    Explain_Start(reading.tables);
     Reset_Scanner(input);
-    int result = relaxed_reading ? (explaining ? later_explained_parse() : later_parse())
-                                 : (explaining ? explained_parse() : yyparse());
+    int result = reading.parse();
     Explain_Finish(result == 0);
     Release_Context();
     Release_Scratch_Buffer();

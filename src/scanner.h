@@ -1,4 +1,4 @@
-// The scanner's interface beyond yylex: what the relaxed filter, the
+// The scanner's interface beyond yylex: what the relaxed token source, the
 // reports and the explanation read of it.  It advances the source position
 // (source_position.h).
 #pragma once
@@ -9,6 +9,9 @@
 #include "source_position.h"
 
 int yylex();
+// yylex under a name that a parser's prefix does not rename (in the
+// explained parser, yylex stands for explained_lex).
+int Scan_Token();
 extern char* yytext;
 extern int yyleng;
 extern FILE* yyin;

@@ -32,6 +32,3 @@ struct Source_Span {
 };
 // A plain struct, so that the explained parser grows its stacks by copying.
 #define EXPLAINED_LTYPE_IS_TRIVIAL 1
-
-// The name the reports on standard error give the input.
-inline constexpr const char* kSourceName = "<stdin>";

@@ -11,13 +11,17 @@ file's layout.
 
 With --base BASE_GRAMMAR, only the rules that GRAMMAR has beyond those of
 BASE_GRAMMAR (the later grammar's own, numbered after the base's) must be
-reduced.
+reduced.  With --lines PARSER.cc (the parser bison generated from GRAMMAR)
+and --source FILE, a rule never reduced is named with its line in FILE, as
+the parser's table of rule lines has it (the joined later grammar's #line
+directives make those the lines of later.y).
 
 A directory stands for every .vhd file below it.
 """
 
 import argparse
 import os
+import re
 import subprocess
 import sys
 
@@ -36,6 +40,13 @@ def inputs(paths):
     return sorted(files)
 
 
+def read_rule_lines(parser):
+    """The table yyrline of a generated parser: the line of each rule."""
+    text = open(parser).read()
+    m = re.search(r"yyrline\[\] =\s*\{([^}]*)\}", text)
+    return [int(x) for x in m.group(1).replace(",", " ").split()] if m else []
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--counter", required=True)
@@ -43,6 +54,8 @@ def main():
     ap.add_argument("--bison")
     ap.add_argument("--counts", action="store_true", help="print every rule's count")
     ap.add_argument("--base", help="only the rules beyond this grammar's must be reduced")
+    ap.add_argument("--lines", help="the generated parser, for its table of rule lines")
+    ap.add_argument("--source", help="the file those lines are in")
     ap.add_argument("paths", nargs="+")
     args = ap.parse_args()
 
@@ -71,9 +84,14 @@ def main():
     if args.counts:
         for rule in grammar.rules:
             print("%6d  %s: %s" % (counts.get(rule.number, 0), rule.lhs, " ".join(rule.rhs) or "%empty"))
+    rule_lines = read_rule_lines(args.lines) if args.lines else []
     for rule in never:
+        where = os.path.basename(args.grammar)
+        # The parser's table numbers rules one above the report.
+        if args.source and rule.number + 1 < len(rule_lines):
+            where = "%s:%d" % (args.source, rule_lines[rule.number + 1])
         print("%s: rule %d never reduced: %s: %s"
-              % (os.path.basename(args.grammar), rule.number, rule.lhs, " ".join(rule.rhs) or "%empty"))
+              % (where, rule.number, rule.lhs, " ".join(rule.rhs) or "%empty"))
     print("%d inputs, %d of %d rules reduced" % (len(files), len(required) - len(never), len(required)))
     sys.exit(1 if never else 0)
 

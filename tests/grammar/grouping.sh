@@ -11,19 +11,14 @@
 set -u
 bison=$1 flex=$2 cxx=$3 src=$4
 here=$(cd "$(dirname "$0")" && pwd)
-join=$(cd "$src/.." && pwd)/cmake/join_grammars.cmake
+parsers=$(cd "$src/.." && pwd)/cmake/Parsers.cmake
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 cp -R "$src"/. "$tmp"/
 
 cd "$tmp"
-"$bison" -Wnone --defines=parser.hh -o parser.cc parser.y || exit 1
-"$bison" -Wnone -Dapi.prefix={explained_} --locations -Dapi.location.type={Source_Span} --defines=parser_explained.hh -o parser_explained.cc parser.y || exit 1
+# The four parsers, made as the build makes them.
+cmake -DSOURCE=. -DOUT=. -DBISON="$bison" -P "$parsers" || exit 1
 "$flex" -o scanner.cc scanner.l || exit 1
-# The later grammar, joined as the build joins it, and its two parsers.
-cmake -DBASE=parser.y -DLATER=later.y -DOUT=later_parser.y -P "$join" || exit 1
-"$bison" -Wnone -Dapi.prefix={later_} --defines=parser_later.hh -o parser_later.cc later_parser.y || exit 1
-"$bison" -Wnone -Dapi.prefix={later_explained_} --locations -Dapi.location.type={Source_Span} --defines=parser_later_explained.hh \
-  -o parser_later_explained.cc later_parser.y || exit 1
 
 # `relation : relation t_X relation` and `relation : t_Plus|t_Minus primary`:
 # after the action, $$ = Compose("(%s)", $$).  Bison writes each action as

@@ -1,10 +1,15 @@
 #!/bin/bash
-# No tool reads the grammar file as text: the same grammar in another layout
-# (relayout.py: one value type instead of the tagged union, actions on lines
-# of their own, rule names beside their first alternative, comments with
-# braces and "%%") gives the same parser tables, and the grouping probe, the
-# parse-only engine, the fuzzer's generator and the rule count all work on
-# it as on the original.
+# The tools that need the grammar's productions take them from bison's
+# report, not from the grammar file's text: the same grammar in another
+# layout (relayout.py: actions on lines of their own, rule names beside
+# their first alternative, comments with braces and "%%") gives the same
+# parser tables, and the grouping probe, the parse-only engine, the fuzzer's
+# generator and the rule count all work on it as on the original.  The
+# build's two readers of the text read only what any layout keeps: the
+# token check (cmake/TokenList.cmake) the %token lines, the join
+# (cmake/join_grammars.cmake) the %% lines, the %left level of t_Plus and
+# the rule names at the start of a line; the later grammar is joined from
+# the other layout too (by the engines and the probe).
 # Usage: layout.sh BISON FLEX CXX PROJECT_DIR TRANSLATOR COUNT_REDUCTIONS
 set -u
 bison=$1 flex=$2 cxx=$3 root=$4 translator=$5 counter=$6
@@ -16,12 +21,8 @@ step() { echo "-- $*"; }
 
 mkdir "$tmp/src" "$tmp/cmake"
 cp -R "$root"/src/. "$tmp/src"/
-cp "$root/cmake/join_grammars.cmake" "$tmp/cmake"/
+cp "$root/cmake/join_grammars.cmake" "$root/cmake/Parsers.cmake" "$tmp/cmake"/
 python3 "$here/relayout.py" "$root/src/parser.y" > "$tmp/src/parser.y" || exit 1
-# With one value type the scanner sets yylval itself.
-if grep -q 'api.value.type' "$tmp/src/parser.y"; then
-  sed -i 's/yylval\.frag/yylval/g' "$tmp/src/scanner.l"
-fi
 if cmp -s "$root/src/parser.y" "$tmp/src/parser.y"; then
   echo "relayout.py left the grammar as it was"; exit 1
 fi

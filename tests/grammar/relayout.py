@@ -1,12 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the same grammar in another layout, for the test that no tool
-reads the grammar file as text.
+"""Writes the same grammar in another layout, for the test that the tools
+take the productions from bison's report, not from the grammar's text.
 
     relayout.py GRAMMAR.y > OTHER.y
 
-- A `%union` of one fragment becomes `%define api.value.type {Fragment*}`:
-  the <frag> tags and the %type lines go, the destructor covers every
-  symbol.  (The scanner then sets yylval itself, not yylval.frag.)
 - Every action moves to a line of its own under its alternative.
 - A rule's name and its first alternative share a line.
 - Comments with braces and "%%" in them stand between the rules.
@@ -19,14 +16,6 @@ text = open(sys.argv[1], encoding="utf-8").read()
 marks = list(re.finditer(r"^%%[ \t]*$", text, flags=re.M))
 declarations, rules = text[:marks[0].start()], text[marks[0].end():marks[1].start()]
 epilogue = text[marks[1].end():]
-
-union = re.search(r"%union\s*\{\s*Fragment\s*\*\s*frag\s*;\s*\}", declarations)
-if union:
-    declarations = declarations.replace(union.group(0), "%define api.value.type {Fragment*}")
-    declarations = re.sub(r"^%type\s+<frag>.*\n", "", declarations, flags=re.M)
-    declarations = declarations.replace("<frag>", "")
-    declarations = re.sub(r"^%destructor\s*(\{.*\})\s*$", r"%destructor \1 <>", declarations, flags=re.M)
-    rules = rules.replace("$<frag>", "$")
 
 out, pending = [], None
 for n, line in enumerate(rules.split("\n")):
