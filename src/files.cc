@@ -16,6 +16,7 @@
 #include "diagnostics.h"
 #include "explain_warnings.h"
 #include "message_kinds.h"
+#include "messages.h"
 #include "options.h"
 #include "run.h"
 #include "whole_file.h"
@@ -199,8 +200,11 @@ bool Translate_One(const Job& job, bool make_folders) {
         kept_stdout = dup(STDOUT_FILENO);
         dup2(file.fd, STDOUT_FILENO);
     }
+    // Every message of the run names the file as given.
+    Set_Source_Name(Is_Standard(job.input) ? nullptr : job.input);
     int result = Run_Translation(input);
     if (result != 0) Tell_Rejection();
+    Set_Source_Name(nullptr);
     if (input != stdin) fclose(input);
     if (job.output.empty()) return result == 0;
 

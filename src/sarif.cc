@@ -165,6 +165,10 @@ void Sarif_Result(const char* rule, const char* level, const char* file, long lo
     last = Pending{true, rule, level, file ? file : "", text, line, column, end_column};
 }
 
+void Sarif_End_Column(long long end_column) {
+    if (sarif_logging && last.held) last.end_column = end_column;
+}
+
 void Sarif_Note(const std::string& text) {
     if (sarif_logging && last.held) last.text += "\n" + text;
 }

@@ -26,6 +26,8 @@ std::string Sarif_Start(const char* path, const char* version, const Sarif_Rule*
 // up to `end_column` (exclusive; 0: not marked).
 void Sarif_Result(const char* rule, const char* level, const char* file, long long line, long long column,
                   long long end_column, const std::string& text);
+// The end column (exclusive) of the last result's region.
+void Sarif_End_Column(long long end_column);
 // A note that follows the last result: a line of its text.
 void Sarif_Note(const std::string& text);
 // In a process of -j (workers.h): the results go to `fd` instead, to be

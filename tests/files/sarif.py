@@ -16,6 +16,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import urllib.parse
 
 BIN = TESTS = VERSION = SCHEMA = None
 
@@ -97,6 +98,7 @@ def logged(log):
         if r.get("locations"):
             where = r["locations"][0]["physicalLocation"]
             uri = where["artifactLocation"]["uri"]
+            uri = urllib.parse.unquote(uri)
             file = "<stdin>" if uri == "stdin" else uri[len("file://"):] if uri.startswith("file://") else uri
             region = where.get("region", {})
             line, column, end = region.get("startLine"), region.get("startColumn"), region.get("endColumn")
