@@ -3,6 +3,7 @@
 #include "context.h"
 
 #include <cstring>
+#include <string>
 
 #include "compose.h"
 #include "fragment.h"
@@ -81,6 +82,23 @@ void Record_Port_Names(const Fragment* interface_list) { Set(temp_process_header
 
 void Append_Declaration(Fragment* line) {
     temp_function_definations = Combine(temp_function_definations, line);
+}
+
+// ---- Comments ----------------------------------------------------------------
+
+Fragment* Inside_Comment(Fragment* text) {
+    if (!Contains(text, '/')) return text;
+    const char* rest = Text(text);
+    const char* end = strstr(rest, "*/");
+    if (end == nullptr) return text;
+    std::string mended;
+    for (; end != nullptr; end = strstr(rest, "*/")) {
+        mended.append(rest, end).append("* /");
+        rest = end + 2;
+    }
+    mended.append(rest);
+    Release(text);
+    return Make_String_Len(mended.data(), mended.size());
 }
 
 // ---- Types ---------------------------------------------------------------

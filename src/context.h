@@ -80,6 +80,13 @@ Fragment* Take_Declarations();
 // Appends an interface element's declaration line to the pending ones.
 void Append_Declaration(Fragment* line);
 
+// ---- Comments --------------------------------------------------------------
+
+// Text of the design written inside a comment of the translation (an
+// assertion, an after clause, a wait on list): every "*/" in it, which
+// would end that comment early, becomes "* /".  Consumes `text`.
+Fragment* Inside_Comment(Fragment* text);
+
 // ---- Types ---------------------------------------------------------------
 
 // The fragment of an identifier used as a type mark or simple name: its C

@@ -56,6 +56,37 @@ Token_Place Lookahead_Place(int lookahead, bool& at_end) {
     return place;
 }
 
+// The place of the closing mark of the last string found to hold a byte
+// above 127.
+long long string_end_line = 0, string_end_column = 0;
+
+// When the string literal that the mark `quote` at `line`, `column` opens
+// ends on its line and holds a byte above 127 (which no string literal may
+// hold, so the scanner skips the mark), the first such byte; else 0.  Notes
+// where the string ends.
+unsigned char Byte_Above_127_In_String(unsigned char quote, long long line, long long column) {
+    Line_Part part;
+    if (!Source_Line(line, column - 1, false, part)) return 0;
+    long long at = part.text_column;
+    size_t i = 0;
+    while (i < part.text.size() && at < column - 1) at = Advance(at, static_cast<unsigned char>(part.text[i++]));
+    if (i >= part.text.size() || static_cast<unsigned char>(part.text[i]) != quote) return 0;
+    unsigned char wide = 0;
+    at = Advance(at, quote);
+    for (++i; i < part.text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(part.text[i]);
+        if (c == quote && wide != 0) {
+            string_end_line = line;
+            string_end_column = at + 1;
+            return wide;
+        }
+        if (c == quote) return 0;
+        if (c >= 128 && wide == 0) wide = c;
+        at = Advance(at, c);
+    }
+    return 0;
+}
+
 }  // namespace
 
 // ---- Scanner side ---------------------------------------------------------------
@@ -67,8 +98,16 @@ void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
     // The scanner reads a NUL as \x01; the mirror still has the byte as read.
     if (c == 1) c = Byte_Read_Before(Scanner_Offset(), c);
     if (!skipped.Shown()) return;
-    char what[96];
-    if (c == '"' || c == '%')
+    char what[160];
+    unsigned char wide = 0;
+    if ((c == '"' || c == '%') && at_line == string_end_line && at_column == string_end_column)
+        snprintf(what, sizeof what, "'%c' skipped: the end of the string that holds a byte above 127", c);
+    else if ((c == '"' || c == '%') && (wide = Byte_Above_127_In_String(c, at_line, at_column)) != 0)
+        snprintf(what, sizeof what,
+                 "'%c' skipped: the string holds byte 0x%02x, above 127; its text is read as tokens and the "
+                 "string is lost",
+                 c, wide);
+    else if (c == '"' || c == '%')
         snprintf(what, sizeof what, "'%c' skipped: a string literal must end on its line", c);
     else if (c >= 128)
         snprintf(what, sizeof what, "byte 0x%02x skipped: only ASCII characters are read", c);
@@ -132,6 +171,7 @@ void Explain_Start(const Parse_Tables* tables) {
     Expected_Start(tables);
     Mirror_Start();
     skipped = Kind_Count();
+    string_end_line = string_end_column = 0;
     Warnings_Start();
     explain_codes = explain_next = explain_end = nullptr;
 }

@@ -35,6 +35,9 @@ struct Place {
 };
 Place Start(const Source_Span& span) { return Place{span.first_line, span.first_column}; }
 
+// Where the last warning of each kind stands.
+Place last_warned[kWarningKinds];
+
 struct Counted {
     Source_Span range;
     int count;
@@ -213,6 +216,10 @@ const Warning_Kind& Kind_Of(Warning kind) { return kinds[static_cast<int>(kind)]
 
 void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text) {
     (void)text;
+    // A chain (a & b & c, x or y or z) is one construct: warned once.
+    Place& last = last_warned[static_cast<int>(kind)];
+    if (last == Start(at)) return;
+    last = Start(at);
     if (!counts[static_cast<int>(kind)].Shown()) return;
     long long end = at.last_line == at.first_line && at.last_column > at.first_column ? at.last_column
                                                                                       : at.first_column + 1;
@@ -223,9 +230,9 @@ void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragm
 
 namespace {
 
-// A bound the count reads right: a decimal integer, signed or not.
+// A bound the count reads right: a decimal integer without a sign.
 bool Decimal(const char* bound) {
-    while (*bound == ' ' || *bound == '-' || *bound == '+') ++bound;
+    while (*bound == ' ') ++bound;
     if (!*bound) return false;
     for (; *bound; ++bound)
         if (*bound < '0' || *bound > '9') return false;
@@ -235,6 +242,7 @@ bool Decimal(const char* bound) {
 // "its element count 8", or what is known when the count is not the length.
 std::string Count_Words(const Counted& range) {
     if (!range.exact) return "a count that is not its length (its bounds are not both decimal numbers)";
+    if (range.count <= 0) return std::to_string(range.count) + ", a count that is not its length (a null range)";
     return "its element count " + std::to_string(range.count);
 }
 
@@ -660,6 +668,7 @@ void Warnings_Read(int token, const Source_Span& at) {
 
 void Warnings_Start() {
     for (Kind_Count& count : counts) count = Kind_Count();
+    for (Place& place : last_warned) place = Place{0, 0};
     std::vector<Counted>().swap(counted);
     std::vector<Place>().swap(bit_vector_marks);
     constrained_bit_vector = explicit_range = Place{0, 0};

@@ -1270,7 +1270,7 @@ wavefrm_element
 /* delay */
 wavefrm_element_1
     : %empty                                            { $$ = Empty(); }
-    | t_AFTER expr                                      { $$ = Compose("/* %s %s */", $1, $2); }
+    | t_AFTER expr                                      { $$ = Compose("/* %s %s */", $1, Inside_Comment($2)); }
     ;
 target
     : name                                              { $$ = $1; }
@@ -1393,7 +1393,7 @@ seq_stat
     ;
 assertion_stat
     : t_ASSERT expr assertion_stat_1
-      assertion_stat_2 ';'                              { $$ = Compose("/* %s %s %s %s */\n", $1, $2, $3, $4); }
+      assertion_stat_2 ';'                              { $$ = Compose("/* %s %s %s %s */\n", $1, Inside_Comment($2), Inside_Comment($3), Inside_Comment($4)); }
     ;
 /* severity */
 assertion_stat_2
@@ -1521,7 +1521,7 @@ wait_stat_2
 /* sensitivity */
 wait_stat_1
     : %empty                                            { $$ = Empty(); }
-    | t_ON sensitivity_list                             { $$ = Compose("/* %s %s */\n", $1, $2); }
+    | t_ON sensitivity_list                             { $$ = Compose("/* %s %s */\n", $1, Inside_Comment($2)); }
     ;
 
 /****************************************************************************

@@ -15,6 +15,7 @@ begin
   begin
     n := 0;
     r <= v & w;
+    r <= "0" & v & w & "000";
     if v = w & "00" then ok := true; end if;
     assert r = v & w report "r is " & "wrong" severity note;
     q <= not d;
