@@ -65,6 +65,8 @@ const Option options[] = {
     {{"--explain"}, Value::None, "",
      "Explains a rejected design, and warns where the C text misleads, on standard error.",
      [](const char*) { explaining = true; return false; }},
+    {{"--annotate"}, Value::None, "", "Writes each warning of --explain into the C text, as a comment after the construct.",
+     [](const char*) { annotating = true; return false; }},
     {{"--relaxed"}, Value::None, "", "Also reads the common forms of VHDL-93 and VHDL-2008.",
      [](const char*) { relaxed_reading = true; return false; }},
     {{"--version"}, Value::None, "", "Prints the version and the licence, then exits.",
