@@ -17,7 +17,7 @@ import tempfile
 from argparse import Namespace
 
 OPTION_SETS = [(), ("-DEBUG",), ("--explain",), ("--relaxed",), ("--relaxed", "--explain"), ("-j", "2"),
-               ("--explain", "-j", "3")]
+               ("--explain", "-j", "3"), ("--annotate",)]
 
 
 def run(bin_, args, stdin=None, cwd=None):
