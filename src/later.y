@@ -10,8 +10,8 @@
  * action writes exactly the twin's translation; else its format is the
  * translation.
  *
- * The words reserved by the later editions only (context, postponed, pure,
- * impure, shared, xnor and the shift operators) reach this grammar as
+ * The words reserved by the later editions only (context, postponed,
+ * protected, pure, impure, shared, xnor and the shift operators) reach this grammar as
  * keywords where it takes them and as identifiers elsewhere (relaxed.h).
  */
 
@@ -50,6 +50,7 @@ static int Read_Later(int token) {
 %token t_SRA            372
 %token t_ROL            373
 %token t_ROR            374
+%token t_PROTECTED      375
 
 /* The shift operators bind between the relations and the adding operators,
    and do not chain. */
@@ -279,6 +280,23 @@ generate_stat
       later_generate_body_1 later_generate_branches t_END
       t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s%s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9); }
     ;
+/* VHDL-2008's case generate: L : case E generate when C => ... end generate;
+   as a switch:  "%s : switch (%s) generate %s end generate %s;\n", each
+   alternative "case %s : %s\n" */
+generate_stat
+    : t_Identifier ':' t_CASE expr t_GENERATE
+      later_case_generate_alternatives t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : switch (%s) %s %s %s %s %s;\n", $1, $4, $5, $6, $7, $8, $9); Drop($3); }
+    ;
+later_case_generate_alternatives
+    : later_case_generate_alternative                   { $$ = $1; }
+    | later_case_generate_alternatives
+      later_case_generate_alternative                   { $$ = Compose("%s%s", $1, $2); }
+    ;
+later_case_generate_alternative
+    : t_WHEN choices t_Arrow concurrent_stats           { $$ = Compose("case %s : %s\n", $2, $4); Drop($1, $3); }
+    | t_WHEN choices t_Arrow later_generate_body_1      { $$ = Compose("case %s : %s\n", $2, $4); Drop($1, $3); }
+    ;
 /* branches after the first */
 later_generate_branches
     : later_generate_branch                             { $$ = $1; }
@@ -326,6 +344,10 @@ file_decl
     | t_FILE t_Identifier ':' subtype_indic
       t_OPEN t_Identifier t_IS expr ';'                 { $$ = Compose("%s %s:%s %s  %s;\n", $1, $2, $4, $7, $8); Drop($5, $6); }
     ;
+/* file a, b : T;  the names as a list: "%s %s,%s:%s;\n" */
+file_decl
+    : t_FILE t_Identifier ',' idf_list ':' subtype_indic ';' { $$ = Compose("%s %s,%s:%s;\n", $1, $2, $4, $6); }
+    ;
 alias_decl
     : t_ALIAS t_Identifier t_IS name ';'                { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
@@ -355,6 +377,68 @@ entity_name_list_2
 /* a file parameter reads as one of mode in */
 interf_element_1
     : t_FILE                                            { Drop($1); $$ = Empty(); }
+    ;
+
+/****************************************************************************
+ * Protected types, package generics and package instantiations
+ ****************************************************************************/
+
+/* A protected type and its body: the items as a subprogram's (functions
+   and procedures as in a package body), the type named in a comment. */
+type_decl
+    : t_TYPE t_Identifier t_IS t_PROTECTED later_protected_items
+      t_END t_PROTECTED later_closing_name ';'          { $$ = Compose("/* type %s is protected */\n%s\n/* end protected */\n", $2, $5); Drop($1, $3, $4, $6, $7, $8); }
+    | t_TYPE t_Identifier t_IS t_PROTECTED t_BODY later_protected_items
+      t_END t_PROTECTED t_BODY later_closing_name ';'   { $$ = Compose("/* type %s is protected body */\n%s\n/* end protected body */\n", $2, $6); Drop($1, $3, $4, $5, $7, $8, $9, $10); }
+    ;
+later_protected_items
+    : %empty                                            { $$ = Empty(); }
+    | later_protected_items subprog_decltve_item        { $$ = Compose("%s %s", $1, $2); }
+    ;
+/* A package's generic clause, its names in a comment before its items;
+   the generics declare nothing for a later subprogram. */
+package_decl
+    : package_start later_package_generics package_decl_1
+      t_END package_decl_2 ';'                          { $$ = Compose("%s %s%s %s %s;\n", $1, $2, $3, $4, $5); }
+    ;
+later_package_generics
+    : t_GENERIC interf_list ';'                         { $$ = Compose("/* generic %s; */\n", $2); Drop($1, Take_Declarations()); }
+    ;
+/* package p is new lib.g [generic map (...)];  in a comment, where it
+   stands: a design unit or a declarative item */
+lib_unit
+    : later_package_instance                            { $$ = $1; }
+    ;
+block_decltve_item
+    : later_package_instance                            { $$ = $1; }
+    ;
+package_decltve_item
+    : later_package_instance                            { $$ = $1; }
+    ;
+package_body_decltve_item
+    : later_package_instance                            { $$ = $1; }
+    ;
+later_package_instance
+    : t_PACKAGE t_Identifier t_IS t_NEW name ';'        { $$ = Compose("/* %s %s %s %s %s; */\n", $1, $2, $3, $4, $5); }
+    | t_PACKAGE t_Identifier t_IS t_NEW name
+      t_GENERIC t_MAP association_list ';'              { $$ = Compose("/* %s %s %s %s %s %s %s %s; */\n", $1, $2, $3, $4, $5, $6, $7, $8); }
+    ;
+/* A generic type, subprogram or package: its kind and name, as a name of
+   the list; its parameters declare nothing. */
+interf_element
+    : t_TYPE t_Identifier                               { $$ = Compose("%s %s", $1, $2); }
+    | t_FUNCTION designator subprog_spec_2 t_RETURN
+      mark later_generic_default                        { $$ = Compose("%s %s", $1, $2); Drop($3, $4, $5, $6); }
+    | t_PROCEDURE t_Identifier subprog_spec_1
+      later_generic_default                             { $$ = Compose("%s %s", $1, $2); Drop($3, $4); }
+    | t_PACKAGE t_Identifier t_IS t_NEW name
+      t_GENERIC t_MAP '(' t_Box ')'                     { $$ = Compose("%s %s", $1, $2); Drop($3, $4, $5, $6, $7, $9); }
+    ;
+/* is <>, is NAME */
+later_generic_default
+    : %empty                                            { $$ = Empty(); }
+    | t_IS t_Box                                        { Drop($1, $2); $$ = Empty(); }
+    | t_IS name                                         { Drop($1, $2); $$ = Empty(); }
     ;
 
 /****************************************************************************
@@ -483,7 +567,7 @@ later_named_element
 /* The later grammar's tables, for the relaxed token source (relaxed.h). */
 #ifdef LATER_DEBUG
 const Parse_Tables later_tables = {
-    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, yytranslate, yystos,
+    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, reinterpret_cast<const unsigned char*>(yytranslate), yystos,
     YYPACT_NINF, YYTABLE_NINF, YYLAST, YYNTOKENS, YYFINAL, YYMAXUTOK, YYMAXDEPTH,
 };
 #endif

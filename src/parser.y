@@ -1630,7 +1630,7 @@ entity_aspect
 %%
 #ifdef EXPLAINED_DEBUG
 const Parse_Tables explained_tables = {
-    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, yytranslate, yystos,
+    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, reinterpret_cast<const unsigned char*>(yytranslate), yystos,
     YYPACT_NINF, YYTABLE_NINF, YYLAST, YYNTOKENS, YYFINAL, YYMAXUTOK, YYMAXDEPTH,
 };
 #endif
