@@ -7,8 +7,9 @@
  * parser.y's.  Every production here adds an alternative to a nonterminal
  * of parser.y, or defines a nonterminal of its own (named later_...), with
  * one action in the same style: where the form has a VHDL-87 twin, the
- * action writes exactly the twin's translation; else its format is the
- * translation.
+ * action writes exactly the twin's translation, with the twin's named
+ * format (the ..._FORMAT macros of parser.y's prologue); else its format
+ * is the translation.
  *
  * The words reserved by the later editions only (context, postponed,
  * protected, pure, impure, shared, xnor and the shift operators) reach this grammar as
@@ -117,20 +118,20 @@ subprog_body_2
     ;
 if_stat
     : t_IF expr t_THEN seq_stats if_stat_1 if_stat_2
-      t_END t_IF t_Identifier ';'                       { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $2, $4, $5, $6); Drop($1, $3, $7, $8, $9); }
+      t_END t_IF t_Identifier ';'                       { $$ = Compose(IF_FORMAT, $2, $4, $5, $6); Drop($1, $3, $7, $8, $9); }
     ;
 case_stat
     : t_CASE expr t_IS case_stat_1
-      t_END t_CASE t_Identifier ';'                     { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $4); Drop($1, $3, $5, $6, $7); }
+      t_END t_CASE t_Identifier ';'                     { $$ = Compose(CASE_FORMAT, $2, $4); Drop($1, $3, $5, $6, $7); }
     ;
 /* A labelled if or case: the label and the closing name are dropped. */
 if_stat
     : t_Identifier ':' t_IF expr t_THEN seq_stats if_stat_1
-      if_stat_2 t_END t_IF later_closing_name ';'       { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $4, $6, $7, $8); Drop($1, $3, $5, $9, $10, $11); }
+      if_stat_2 t_END t_IF later_closing_name ';'       { $$ = Compose(IF_FORMAT, $4, $6, $7, $8); Drop($1, $3, $5, $9, $10, $11); }
     ;
 case_stat
     : t_Identifier ':' t_CASE expr t_IS case_stat_1
-      t_END t_CASE later_closing_name ';'               { $$ = Compose("switch (%s)\n{\n%s}\n", $4, $6); Drop($1, $3, $5, $7, $8, $9); }
+      t_END t_CASE later_closing_name ';'               { $$ = Compose(CASE_FORMAT, $4, $6); Drop($1, $3, $5, $7, $8, $9); }
     ;
 record_type_definition
     : t_RECORD record_type_definition_1
@@ -147,9 +148,9 @@ physical_type_definition
 
 comp_decl
     : t_COMPONENT t_Identifier t_IS comp_decl_1 comp_decl_2
-      t_END t_COMPONENT later_closing_name ';'          { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $4, $5, $6, $7); Drop($3, $8); }
+      t_END t_COMPONENT later_closing_name ';'          { $$ = Compose(COMPONENT_FORMAT, $1, $2, $4, $5, $6, $7); Drop($3, $8); }
     | t_COMPONENT t_Identifier comp_decl_1 comp_decl_2
-      t_END t_COMPONENT t_Identifier ';'                { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); Drop($7); }
+      t_END t_COMPONENT t_Identifier ';'                { $$ = Compose(COMPONENT_FORMAT, $1, $2, $3, $4, $5, $6); Drop($7); }
     ;
 /* closing name, dropped */
 later_closing_name
@@ -158,9 +159,9 @@ later_closing_name
     ;
 procs_stat1
     : t_PROCESS procs_stat1_1 t_IS procs_stat1_2 t_BEGIN
-      seq_stats t_END later_process_end procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $4)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $4, $6); Drop($1, $2, $3, $5, $7, $8, $9); }
+      seq_stats t_END later_process_end procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $4)); $$ = Compose(PROCESS_FORMAT, Borrow(temp_process_headers), Borrow(temp_process_definations), $4, $6); Drop($1, $2, $3, $5, $7, $8, $9); }
     | t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN
-      seq_stats t_END t_POSTPONED t_PROCESS procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8, $9); }
+      seq_stats t_END t_POSTPONED t_PROCESS procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose(PROCESS_FORMAT, Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8, $9); }
     ;
 /* end [postponed] process */
 later_process_end
@@ -174,7 +175,7 @@ procs_stat1_1
 block_stat
     : t_Identifier ':' t_BLOCK block_stat_1 t_IS
       block_stat_2 block_stat_3 block_stat_4 t_BEGIN
-      concurrent_stats t_END t_BLOCK block_stat_5 ';'   { $$ = Compose("%s : %s %s %s %s %s %s %s %s %s %s;\n", $1, $3, $4, $6, $7, $8, $9, $10, $11, $12, $13); Drop($5); }
+      concurrent_stats t_END t_BLOCK block_stat_5 ';'   { $$ = Compose(BLOCK_FORMAT, $1, $3, $4, $6, $7, $8, $9, $10, $11, $12, $13); Drop($5); }
     ;
 
 /****************************************************************************
@@ -183,25 +184,25 @@ block_stat
 
 procs_stat
     : t_Identifier ':' t_POSTPONED procs_stat1          { EXPLAINED(Explain_Process(AT(1), true, $4)); $$ = Compose("%s %s", $1, $4); Drop($3); }
-    | t_POSTPONED procs_stat1                           { EXPLAINED(Explain_Process(AT(2), false, $2)); $$ = Compose("process_A %s", $2); Drop($1); }
+    | t_POSTPONED procs_stat1                           { EXPLAINED(Explain_Process(AT(2), false, $2)); $$ = Compose(UNLABELLED_PROCESS_FORMAT, $2); Drop($1); }
     ;
 concurrent_assertion_stat
-    : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose(LABELLED_FORMAT, $1, $4); Drop($3); }
     | t_POSTPONED assertion_stat                        { $$ = $2; Drop($1); }
     ;
 /* A postponed assignment's target is a name: `postponed (a, b) <= c;` would
    read as the name postponed indexed, as in VHDL-87. */
 concurrent_signal_assign_stat
-    : t_Identifier ':' t_POSTPONED later_postponed_condal { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    : t_Identifier ':' t_POSTPONED later_postponed_condal { $$ = Compose(LABELLED_FORMAT, $1, $4); Drop($3); }
     | t_POSTPONED later_postponed_condal                { $$ = $2; Drop($1); }
-    | t_Identifier ':' t_POSTPONED sel_signal_assign    { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    | t_Identifier ':' t_POSTPONED sel_signal_assign    { $$ = Compose(LABELLED_FORMAT, $1, $4); Drop($3); }
     | t_POSTPONED sel_signal_assign                     { $$ = $2; Drop($1); }
     ;
 later_postponed_condal
     : name t_LESym opts condal_wavefrms ';'             { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
 concurrent_procedure_call
-    : t_Identifier ':' t_POSTPONED procedure_call_stat  { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    : t_Identifier ':' t_POSTPONED procedure_call_stat  { $$ = Compose(LABELLED_FORMAT, $1, $4); Drop($3); }
     | t_POSTPONED procedure_call_stat                   { $$ = $2; Drop($1); }
     ;
 /* Where postponed is no statement's first word, it is a name, as in
@@ -211,7 +212,7 @@ mark
     ;
 subprog_spec
     : later_purity t_FUNCTION designator
-      subprog_spec_2 t_RETURN mark                      { EXPLAINED(Explain_Subprogram(Text($3), Function_Of | (AT(6).sort & Value_Bits))); $$ = Compose("%s %s %s\n%s\n", Mark_Of($6), $3, $4, Take_Declarations()); Drop($1, $2, $5); }
+      subprog_spec_2 t_RETURN mark                      { EXPLAINED(Explain_Subprogram(Text($3), Function_Of | (AT(6).sort & Value_Bits))); $$ = Compose(FUNCTION_SPEC_FORMAT, Mark_Of($6), $3, $4, Take_Declarations()); Drop($1, $2, $5); }
     ;
 later_purity
     : t_PURE                                            { $$ = $1; }
@@ -232,9 +233,9 @@ assertion_stat
 
 comp_inst_stat
     : t_Identifier ':' later_instantiated_unit t_GENERIC t_MAP
-      association_list comp_inst_stat_1 ';'             { $$ = Compose("%s : %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7); }
+      association_list comp_inst_stat_1 ';'             { $$ = Compose(INSTANCE_FORMAT, $1, $3, $4, $5, $6, $7); }
     | t_Identifier ':' later_instantiated_unit t_PORT
-      t_MAP association_list ';'                        { $$ = Compose("%s : %s %s %s %s;\n", $1, $3, $4, $5, $6); }
+      t_MAP association_list ';'                        { $$ = Compose(INSTANCE_WITHOUT_GENERICS_FORMAT, $1, $3, $4, $5, $6); }
     ;
 /* without maps, as a component's name alone: u : c; */
 comp_inst_stat
@@ -535,7 +536,7 @@ variable_assign_stat
     | target t_VarAsgn later_var_branches
       t_ELSE expr ';'                                   { $$ = Compose("%selse\n{\n %s = %s;\n}\n", $3, $1, $5); Drop($2, $4); }
     | t_WITH expr t_SELECT target t_VarAsgn
-      later_var_choices ';'                             { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $6); Drop($1, $3, $4, $5); }
+      later_var_choices ';'                             { $$ = Compose(CASE_FORMAT, $2, $6); Drop($1, $3, $4, $5); }
     ;
 later_var_branches
     : expr t_WHEN expr                                  { $$ = Compose("if (%s)\n{\n %s = %s;\n}\n", $3, Copy($-1), $1); Drop($2); }
@@ -551,7 +552,7 @@ signal_assign_stat
     | target t_LESym signal_assign_stat_1
       later_signal_branches t_ELSE wavefrm ';'          { $$ = Compose("%selse\n{\n %s = %s %s;\n}\n", $4, $1, $3, $6); Drop($2, $5); }
     | t_WITH expr t_SELECT target t_LESym
-      signal_assign_stat_1 later_signal_choices ';'     { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $7); Drop($1, $3, $4, $5, $6); }
+      signal_assign_stat_1 later_signal_choices ';'     { $$ = Compose(CASE_FORMAT, $2, $7); Drop($1, $3, $4, $5, $6); }
     ;
 later_signal_branches
     : wavefrm t_WHEN expr                               { $$ = Compose("if (%s)\n{\n %s = %s %s;\n}\n", $3, Copy($-2), Copy($0), $1); Drop($2); }
@@ -563,7 +564,8 @@ later_signal_choices
     ;
 
 /****************************************************************************
- * VHDL-2008's reduction operators: xor (v), written with their own word
+ * VHDL-2008's reduction operators: and (v), or (v), xor (v), nand (v) and
+ * nor (v), each written with its own word before its operand
  ****************************************************************************/
 
 relation
