@@ -13,6 +13,9 @@ if [ "${1:-}" = --tests ]; then
   [ -f /usr/include/gtest/gtest.h ] || missing="$missing libgtest-dev"
   command -v python3 >/dev/null 2>&1 || missing="$missing python3"
   [ -x /usr/bin/time ] || missing="$missing time"
+  # The SARIF log is validated against its schema (tests/files/sarif.py).
+  { python3 -c 'import jsonschema' || /usr/bin/python3 -c 'import jsonschema'; } >/dev/null 2>&1 ||
+    missing="$missing python3-jsonschema"
 fi
 [ -z "$missing" ] && exit 0
 

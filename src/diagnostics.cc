@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "message_kinds.h"
 #include "messages.h"
 #include "parse_tables.h"
 #include "scanner.h"
@@ -19,6 +20,7 @@ namespace {
 bool rejected = false;
 Token_Place rejection_place;
 std::string rejection;
+Message rejection_kind = Message::Syntax_Error;
 
 bool Is(const char* message, const char* text) { return strcmp(message, text) == 0; }
 
@@ -39,6 +41,7 @@ void Report_Syntax_Error(const char* message, int token) {
     // The lookahead stands at the end of the input, or is the token the
     // scanner returned last.
     rejection_place = token == 0 ? Input_End_Place() : Scanned_Token_Place();
+    rejection_kind = Is(message, "memory exhausted") ? Message::Nesting_Too_Deep : Message::Syntax_Error;
     if (Is(message, "memory exhausted"))
         rejection = "nesting too deep (more than " + std::to_string(kParserMaxDepth) + " parser stack entries)";
     else
@@ -49,7 +52,7 @@ void yyerror(const char* message) { Report_Syntax_Error(message, yychar); }
 
 void Tell_Rejection() {
     if (!rejected) return;
-    Tell_At(rejection_place.line, rejection_place.first_column, "error",
+    Tell_At(Name_Of(rejection_kind), rejection_place.line, rejection_place.first_column, "error",
             (rejection + " (--explain tells more)").c_str());
     rejected = false;
     std::string().swap(rejection);

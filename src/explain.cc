@@ -15,6 +15,7 @@
 #include "explain_notes.h"
 #include "explain_source.h"
 #include "explain_warnings.h"
+#include "message_kinds.h"
 #include "messages.h"
 #include "options.h"
 #include "parser.hh"
@@ -115,7 +116,7 @@ void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
         snprintf(what, sizeof what, "control character 0x%02x skipped", c);
     else
         snprintf(what, sizeof what, "'%c' skipped: no token starts with it", c);
-    Tell_At(at_line, at_column, "warning", what);
+    Tell_At(Name_Of(Message::Skipped_Character), at_line, at_column, "warning", what);
 }
 
 // ---- Parser side ------------------------------------------------------------------
@@ -143,7 +144,7 @@ void Explain_Parse_Error(const char* message, const short* stack, long depth, in
     bool at_end;
     Token_Place place = Lookahead_Place(lookahead, at_end);
     if (strcmp(message, "memory exhausted") == 0) {
-        Report(place, at_end, "error",
+        Report(Name_Of(Message::Nesting_Too_Deep), place, at_end, "error",
                "nesting too deep (more than " + std::to_string(T->max_depth) + " parser stack entries)");
         return;
     }
@@ -161,13 +162,12 @@ void Explain_Parse_Error(const char* message, const short* stack, long depth, in
     Token_Place end_of_previous;
     if (note.empty() && !at_end && Holds(expected, ';') && Previous_Token_End(place, end_of_previous)) {
         // Most likely the previous line lacks its ';': point after its last token.
-        Report(end_of_previous, false, "error", what);
-        fprintf(stderr, "  note: a ';' seems to be missing at the end of line %lld\n",
-                end_of_previous.line);
+        Report(Name_Of(Message::Syntax_Error), end_of_previous, false, "error", what);
+        Tell_Note(("a ';' seems to be missing at the end of line " + std::to_string(end_of_previous.line)).c_str());
         return;
     }
-    Report(place, at_end, "error", what);
-    if (!note.empty()) fprintf(stderr, "  note: %s\n", note.c_str());
+    Report(Name_Of(Message::Syntax_Error), place, at_end, "error", what);
+    if (!note.empty()) Tell_Note(note.c_str());
 }
 
 // ---- The run ------------------------------------------------------------------------
@@ -183,7 +183,7 @@ void Explain_Start(const Parse_Tables* tables) {
 }
 
 void Explain_Finish(bool accepted) {
-    skipped.Tell_Unshown("characters skipped");
+    skipped.Tell_Unshown(Name_Of(Message::Skipped_Character), "characters skipped");
     Warnings_Finish(accepted, skipped.count);
     std::vector<short>().swap(checkpoint);
     std::vector<unsigned short>().swap(codes);

@@ -198,7 +198,7 @@ void Previous_Words(const Token_Place& place, std::string& nearer, std::string& 
     }
 }
 
-void Print_Source(const Line_Part& part, long long first, long long end) {
+long long Print_Source(const Line_Part& part, long long first, long long end) {
     std::vector<std::string> pieces;
     std::vector<long long> columns;  // display column of each byte
     long long at = part.text_column;
@@ -244,13 +244,14 @@ void Print_Source(const Line_Part& part, long long first, long long end) {
     caret += '^';
     if (width > 1) caret += std::string(width - 1, '~');
     fprintf(stderr, "%s\n%s\n", line.c_str(), caret.c_str());
+    return width > 1 ? width : 1;
 }
 
-void Report(const Token_Place& place, bool at_end, const char* kind, const std::string& message) {
-    Tell_At(place.line, place.first_column, kind, message.c_str());
+void Report(const char* rule, const Token_Place& place, bool at_end, const char* kind, const std::string& message) {
+    Tell_At(rule, place.line, place.first_column, kind, message.c_str());
     Line_Part part;
     if (Source_Line(place.line, place.first_column - 1, at_end, part))
-        Print_Source(part, place.first_column - 1, place.end_column - 1);
+        Told_Up_To(place.first_column + Print_Source(part, place.first_column - 1, place.end_column - 1));
 }
 
 }  // namespace explanation

@@ -47,11 +47,13 @@ bool Previous_Token_End(const Token_Place& place, Token_Place& out);
 void Previous_Words(const Token_Place& place, std::string& nearer, std::string& farther);
 
 // Prints the line part with a caret under display columns [first, end).
-void Print_Source(const Line_Part& part, long long first, long long end);
+// Returns the width of the caret (at least 1).
+long long Print_Source(const Line_Part& part, long long first, long long end);
 
 // Tells "FILE:LINE:COL: KIND: MESSAGE" on standard error (messages.h) and the source
 // line with a caret under the place (at_end: the place is the end of the
 // input).
-void Report(const Token_Place& place, bool at_end, const char* kind, const std::string& message);
+// `rule` is the message's kind (messages.h).
+void Report(const char* rule, const Token_Place& place, bool at_end, const char* kind, const std::string& message);
 
 }  // namespace explanation

@@ -238,7 +238,7 @@ void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragm
     if (!explaining || !counts[static_cast<int>(kind)].Shown()) return;
     long long end = at.last_line == at.first_line && at.last_column > at.first_column ? at.last_column
                                                                                       : at.first_column + 1;
-    Report(Token_Place{at.first_line, at.first_column, end}, false, "warning", message);
+    Report(Kind_Of(kind).name, Token_Place{at.first_line, at.first_column, end}, false, "warning", message);
 }
 
 // ---- Element counts --------------------------------------------------------
@@ -732,11 +732,15 @@ void Warnings_Start() {
     std::vector<std::string>().swap(assignment_order);
 }
 
+Warning_Tally process_warnings = {};
+
 void Warnings_Finish(bool accepted, long long skipped_characters) {
+    process_warnings.skipped += skipped_characters;
+    for (int kind = 0; kind < kWarningKinds; ++kind) process_warnings.by_kind[kind] += counts[kind].count;
     long long total = skipped_characters;
     int kinds_warned = skipped_characters > 0;
     for (int kind = 0; kind < kWarningKinds; ++kind) {
-        counts[kind].Tell_Unshown(kinds[kind].counted);
+        counts[kind].Tell_Unshown(kinds[kind].name, kinds[kind].counted);
         total += counts[kind].count;
         kinds_warned += counts[kind].count > 0;
     }

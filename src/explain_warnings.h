@@ -210,3 +210,12 @@ void Explain_Wait_For(const Source_Span& timeout, Fragment*& text);
 // (the skipped characters that explain.cc counts are one more kind).
 void Warnings_Start();
 void Warnings_Finish(bool accepted, long long skipped_characters);
+
+// The warnings of every run of the process so far, by kind, and the
+// skipped characters: the summary of -o counts them (a process of -j hands
+// its tally to the program, which adds it).
+struct Warning_Tally {
+    long long by_kind[kWarningKinds];
+    long long skipped;
+};
+extern Warning_Tally process_warnings;

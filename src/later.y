@@ -463,6 +463,29 @@ relation
     ;
 
 /****************************************************************************
+ * External names: << signal .tb.dut.x : T >>
+ ****************************************************************************/
+
+/* An external name, as an operand or an alias's name: the path as a
+   selected name, with the class and the subtype in a comment after it; ^. and @ before the path are skipped by the scanner,
+   as stray characters are. */
+primary
+    : later_external_name                               { $$ = $1; }
+    ;
+alias_decl
+    : t_ALIAS t_Identifier t_IS later_external_name ';' { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
+    ;
+later_external_name
+    : t_LTSym t_LTSym object_class later_external_path
+      ':' mark t_GTSym t_GTSym                          { $$ = Compose("%s /* %s : %s */", $4, $3, $6); Drop($1, $2, $7, $8); }
+    ;
+later_external_path
+    : '.' t_Identifier                                  { $$ = $2; }
+    | t_Identifier                                      { $$ = $1; }
+    | later_external_path '.' t_Identifier              { $$ = Compose("%s.%s", $1, $3); }
+    ;
+
+/****************************************************************************
  * A sign before a factor with **: -2**30
  ****************************************************************************/
 

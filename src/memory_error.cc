@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "message_kinds.h"
 #include "messages.h"
 #include "source_position.h"
 
@@ -11,7 +12,7 @@ void Memory_Error(const char* message) {
     fputs(message, stdout);
     fflush(stdout);
     // For a person: where the reading stopped.
-    Tell_At(line_number, column + 1, "error", "out of memory");
+    Tell_At(Name_Of(Message::Out_Of_Memory), line_number, column + 1, "error", "out of memory");
     exit(1);
 }
 

@@ -15,12 +15,12 @@ std::string Told(void (*tell)()) {
 }
 
 TEST(MessagesTest, PrefixNamesTheInputAsSet) {
-    EXPECT_EQ(Told([] { Tell_At(3, 7, "warning", "text"); }), "<stdin>:3:7: warning: text\n");
+    EXPECT_EQ(Told([] { Tell_At("rule", 3, 7, "warning", "text"); }), "<stdin>:3:7: warning: text\n");
     Set_Source_Name("design.vhd");
-    EXPECT_EQ(Told([] { Tell_At(12, 1, "error", "unexpected ';'"); }), "design.vhd:12:1: error: unexpected ';'\n");
-    EXPECT_EQ(Told([] { Tell("warning", "3 more things"); }), "design.vhd: warning: 3 more things\n");
+    EXPECT_EQ(Told([] { Tell_At("rule", 12, 1, "error", "unexpected ';'"); }), "design.vhd:12:1: error: unexpected ';'\n");
+    EXPECT_EQ(Told([] { Tell("rule", "warning", "3 more things"); }), "design.vhd: warning: 3 more things\n");
     Set_Source_Name(nullptr);
-    EXPECT_EQ(Told([] { Tell("error", "text"); }), "<stdin>: error: text\n");
+    EXPECT_EQ(Told([] { Tell("rule", "error", "text"); }), "<stdin>: error: text\n");
 }
 
 TEST(MessagesTest, TwentyOfAKindAreShownAndTheRestCounted) {
@@ -28,10 +28,10 @@ TEST(MessagesTest, TwentyOfAKindAreShownAndTheRestCounted) {
     int shown = 0;
     for (int i = 0; i < 20; ++i) shown += count.Shown();
     EXPECT_EQ(shown, 20);
-    EXPECT_EQ(Told([] { count.Tell_Unshown("things"); }), "");
+    EXPECT_EQ(Told([] { count.Tell_Unshown("rule", "things"); }), "");
     for (int i = 0; i < 5; ++i) shown += count.Shown();
     EXPECT_EQ(shown, 20);
-    EXPECT_EQ(Told([] { count.Tell_Unshown("things"); }), "<stdin>: warning: 5 more things\n");
+    EXPECT_EQ(Told([] { count.Tell_Unshown("rule", "things"); }), "<stdin>: warning: 5 more things\n");
 }
 
 }  // namespace
