@@ -16,6 +16,7 @@
 #include "explain_source.h"
 #include "explain_warnings.h"
 #include "messages.h"
+#include "options.h"
 #include "parser.hh"
 #include "scanner.h"
 #include "token_spelling.h"
@@ -135,6 +136,11 @@ void Explain_Checkpoint(const short* stack, long depth) {
 }
 
 void Explain_Parse_Error(const char* message, const short* stack, long depth, int lookahead) {
+    // Run for --annotate alone, the parser reports as the plain one does.
+    if (!explaining) {
+        Report_Syntax_Error(message, lookahead);
+        return;
+    }
     Write_Syntax_Error_Report(message);
     bool at_end;
     Token_Place place = Lookahead_Place(lookahead, at_end);

@@ -10,8 +10,10 @@
 #include <unordered_set>
 #include <vector>
 
+#include "annotation.h"
 #include "explain_source.h"
 #include "messages.h"
+#include "options.h"
 #include "parser.hh"
 #include "type_names.h"
 
@@ -51,6 +53,14 @@ Place explicit_range{0, 0};            // the last explicit range
 long long explicit_range_line = 0;
 std::string last_entity, architecture_entity;
 bool in_architecture = false;
+// An entity's text is not written (its ports and generics go into every
+// process of the file): the annotations of what it holds are written where
+// it stood, once.
+bool in_entity = false;
+std::string entity_annotations;
+// Those of an interface element's default value, until its names are known.
+std::string interface_annotations;
+bool interface_initialized = false;
 long long unlabelled_processes = 0;
 long long first_unlabelled_line = 0;
 
@@ -215,13 +225,18 @@ bool Starts_Statement(int token) {
 
 const Warning_Kind& Kind_Of(Warning kind) { return kinds[static_cast<int>(kind)]; }
 
-void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text) {
-    (void)text;
+void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text, bool in_front) {
     // A chain (a & b & c, x or y or z) is one construct: warned once.
     Place& last = last_warned[static_cast<int>(kind)];
     if (last == Start(at)) return;
     last = Start(at);
-    if (!counts[static_cast<int>(kind)].Shown()) return;
+    if (annotating) {
+        std::string annotation = Annotation(Kind_Of(kind).name, message);
+        if (in_entity) entity_annotations += annotation;
+        else if (in_front) Annotate_Before(text, annotation);
+        else Annotate(text, annotation);
+    }
+    if (!explaining || !counts[static_cast<int>(kind)].Shown()) return;
     long long end = at.last_line == at.first_line && at.last_column > at.first_column ? at.last_column
                                                                                       : at.first_column + 1;
     Report(Token_Place{at.first_line, at.first_column, end}, false, "warning", message);
@@ -579,9 +594,9 @@ void Explain_Subtype(Source_Span& subtype, const Source_Span& mark, bool constra
     if (constrained) subtype.marks |= Constrained;
 }
 
-void Explain_Declared(const Source_Span& names_at, const Source_Span& subtype, const char* names, const char* mode,
+void Explain_Declared(const Source_Span& names_at, const Source_Span& subtype, const std::string& names, const char* mode,
                       bool initialized, Fragment*& text) {
-    std::vector<std::string> list = Names_Of(names);
+    std::vector<std::string> list = Names_Of(names.c_str());
     unsigned char value = subtype.sort & Type_Of ? subtype.sort & Value_Bits : Unknown_Value;
     for (const std::string& name : list) declared[name] = value;
     if (strcmp(mode, "variable") == 0) {
@@ -633,6 +648,20 @@ void Explain_Process_Variables() {
     last_variables.clear();
 }
 
+void Explain_Interface_Value(Fragment*& value) {
+    interface_initialized = Length(value) > 0;
+    interface_annotations = Take_Annotations(value);
+}
+
+bool Interface_Initialized() { return interface_initialized; }
+
+void Explain_Interface(Fragment* subtype, Fragment*& names) {
+    std::string held = interface_annotations + Annotations_Of(subtype);
+    interface_annotations.clear();
+    if (in_entity) entity_annotations += held;
+    else Annotate(names, held);
+}
+
 // ---- Loops ------------------------------------------------------------------------
 
 void Explain_Explicit_Range(const Source_Span& range) {
@@ -652,7 +681,16 @@ void Explain_For_Scheme(const Source_Span& range, bool bounds_empty, Fragment*& 
 
 // ---- Processes ----------------------------------------------------------------
 
-void Explain_Entity(const char* name) { last_entity = name; }
+void Explain_Entity(const char* name) {
+    last_entity = name;
+    in_entity = true;
+}
+
+void Explain_Entity_Unit(Fragment*& text) {
+    Annotate(text, entity_annotations);
+    entity_annotations.clear();
+    in_entity = false;
+}
 
 void Explain_Architecture(const char* entity) {
     architecture_entity = entity;
@@ -669,15 +707,16 @@ void Explain_Process(const Source_Span& start, bool labelled, Fragment*& text) {
     else if (!labelled)
         Warn(Warning::Process_Name, process,
              "unlabelled process written as the function process_A, the name of the unlabelled process on line " +
-                 std::to_string(first_unlabelled_line) + " too", text);
+                 std::to_string(first_unlabelled_line) + " too", text, true);
     if (!in_architecture || architecture_entity == last_entity) return;
     if (last_entity.empty())
         Warn(Warning::Other_Ports, process,
-             "process written without ports: entity " + architecture_entity + " is not in this file", text);
+             "process written without ports: entity " + architecture_entity + " is not in this file", text,
+             true);
     else
         Warn(Warning::Other_Ports, process,
              "process written with the ports of entity " + last_entity + ", translated last, not of " +
-                 architecture_entity, text);
+                 architecture_entity, text, true);
 }
 
 // ---- Statements -------------------------------------------------------------------
@@ -750,7 +789,9 @@ void Warnings_Start() {
     explicit_range_line = 0;
     last_entity.clear();
     architecture_entity.clear();
-    in_architecture = false;
+    in_architecture = in_entity = false;
+    std::string().swap(entity_annotations);
+    std::string().swap(interface_annotations);
     unlabelled_processes = first_unlabelled_line = 0;
     std::unordered_map<std::string, unsigned char>().swap(declared);
     std::unordered_set<Place, Place_Hash>().swap(upper_case_literals);

@@ -5,10 +5,11 @@
 // process given the ports of another entity, a time waited for as a loop).
 //
 // Only the explained parser calls these, from its actions (the grammar's
-// EXPLAINED hook): the plain parser has none of them.  Each construct is
-// warned about once, on standard error, with its source line and a caret;
-// past 20 warnings of a kind the rest are counted, and the count is
-// reported at the end of the run.
+// EXPLAINED hook): the plain parser has none of them.  With --explain each
+// construct is warned about once, on standard error, with its source line
+// and a caret; past 20 warnings of a kind the rest are counted, and the
+// count is reported at the end of the run.  With --annotate every warning,
+// past 20 too, is also written into the C text (annotation.h).
 #pragma once
 
 #include <string>
@@ -43,8 +44,13 @@ const Warning_Kind& Kind_Of(Warning kind);
 // column), `message` the warning's text, and `text` the construct's C text
 // as that action composed it (the fragment that follows the construct in
 // the translation; the action's $$ once composed).  Past 20 of a kind the
-// warning is counted, not shown.
-void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text);
+// warning is counted, not shown.  With --annotate, the annotation
+// " /* vhdl87c[NAME]: MESSAGE */" follows `text`, or precedes it when
+// `in_front` (a construct whose own text the action's format writes just
+// before `text`); inside an entity, whose text is not written, it goes
+// where the entity stood.
+void Warn(Warning kind, const Source_Span& at, const std::string& message, Fragment*& text,
+          bool in_front = false);
 
 // ---- What the warnings learn of a construct --------------------------------------
 // The explained parser's location of a construct carries its sort and its
@@ -154,7 +160,7 @@ void Explain_Case_Choices(const Source_Span& choices, Fragment*& text);
 // whether an initial value follows; a subtype, a type and a subprogram
 // declared; the variables of a process.
 void Explain_Subtype(Source_Span& subtype, const Source_Span& mark, bool constrained);
-void Explain_Declared(const Source_Span& names_at, const Source_Span& subtype, const char* names, const char* mode,
+void Explain_Declared(const Source_Span& names_at, const Source_Span& subtype, const std::string& names, const char* mode,
                       bool initialized, Fragment*& text);
 void Explain_Subtype_Declared(const char* name, const Source_Span& subtype);
 unsigned char Explain_Array_Type(const Source_Span& element, bool unconstrained, const Source_Span& definition,
@@ -163,15 +169,28 @@ void Explain_Type_Declared(const char* name, const Source_Span& definition);
 void Explain_Subprogram(const char* name, unsigned char sort);
 void Explain_Process_Variables();
 
+// An interface element: its declaration line goes to wherever the list's
+// holder puts it (the head of a subprogram, every process for a port, or
+// nowhere), so the annotations of its default `value` (taken out of it
+// before the line is made) and of its subtype go after its `names`, which
+// the list writes once (an entity's: where the entity stood).
+void Explain_Interface_Value(Fragment*& value);
+bool Interface_Initialized();
+void Explain_Interface(Fragment* subtype, Fragment*& names);
+
 // Loops: an explicit range `expr direction expr`, and a for scheme over the
 // range at `range`, whose head takes the bounds of the last explicit range.
 void Explain_Explicit_Range(const Source_Span& range);
 void Explain_For_Scheme(const Source_Span& range, bool bounds_empty, Fragment*& text);
 
 // Processes: the entity and architecture being read, the end of an
+// entity (`text`, the entity's place in the C text, takes the annotations
+// of what it holds, whose own text is not written there), the end of an
 // architecture, and a process from `start` (its label, or the word process
-// of an unlabelled one).
+// of an unlabelled one), annotated in front of `text`, the process after
+// its name.
 void Explain_Entity(const char* name);
+void Explain_Entity_Unit(Fragment*& text);
 void Explain_Architecture(const char* entity);
 void Explain_Architecture_End();
 void Explain_Process(const Source_Span& start, bool labelled, Fragment*& text);

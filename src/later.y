@@ -157,9 +157,9 @@ later_closing_name
     ;
 procs_stat1
     : t_PROCESS procs_stat1_1 t_IS procs_stat1_2 t_BEGIN
-      seq_stats t_END later_process_end procs_stat1_3 ';' { $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $4, $6); Drop($1, $2, $3, $5, $7, $8, $9); }
+      seq_stats t_END later_process_end procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $4)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $4, $6); Drop($1, $2, $3, $5, $7, $8, $9); }
     | t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN
-      seq_stats t_END t_POSTPONED t_PROCESS procs_stat1_3 ';' { $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8, $9); }
+      seq_stats t_END t_POSTPONED t_PROCESS procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8, $9); }
     ;
 /* end [postponed] process */
 later_process_end
@@ -181,8 +181,8 @@ block_stat
  ****************************************************************************/
 
 procs_stat
-    : t_Identifier ':' t_POSTPONED procs_stat1          { $$ = Compose("%s %s", $1, $4); Drop($3); EXPLAINED(Explain_Process(AT(1), true, $$)); }
-    | t_POSTPONED procs_stat1                           { $$ = Compose("process_A %s", $2); Drop($1); EXPLAINED(Explain_Process(AT(2), false, $$)); }
+    : t_Identifier ':' t_POSTPONED procs_stat1          { EXPLAINED(Explain_Process(AT(1), true, $4)); $$ = Compose("%s %s", $1, $4); Drop($3); }
+    | t_POSTPONED procs_stat1                           { EXPLAINED(Explain_Process(AT(2), false, $2)); $$ = Compose("process_A %s", $2); Drop($1); }
     ;
 concurrent_assertion_stat
     : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose("%s:%s", $1, $4); Drop($3); }
@@ -400,8 +400,8 @@ subtype_indic
    written with it, "%s %s": t [4] [8]; a third is dropped, as a name's
    second suffix is.  T(open)(7 downto 0) leaves open out: t [8]. */
 subtype_indic
-    : name2 gen_association_list                        { Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); }
-    | mark '(' t_OPEN ')' gen_association_list          { Record_Subtype($1, $5); $$ = Compose("%s %s", $1, $5); Drop($3); }
+    : name2 gen_association_list                        { EXPLAINED(Hold_Annotations($1, $2)); Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); EXPLAINED(Put_Held_Annotations($$)); }
+    | mark '(' t_OPEN ')' gen_association_list          { EXPLAINED(Hold_Annotations($1, $5)); Record_Subtype($1, $5); $$ = Compose("%s %s", $1, $5); EXPLAINED(Put_Held_Annotations($$)); Drop($3); }
     ;
 
 /****************************************************************************

@@ -45,6 +45,8 @@ const Option options[] = {
     {{"-DEBUG"}, "Prints Debugging information.", [] { DEBUG = 1; return false; }},
     {{"--explain"}, "Explains a rejected design, and warns where the C text misleads, on standard error.",
      [] { explaining = true; return false; }},
+    {{"--annotate"}, "Writes each warning of --explain into the C text, as a comment after the construct.",
+     [] { annotating = true; return false; }},
     {{"--relaxed"}, "Also reads the common forms of VHDL-93 and VHDL-2008.",
      [] { relaxed_reading = true; return false; }},
     {{"--version"}, "Prints the version and the licence, then exits.", [] { Print_Version(); return true; }},

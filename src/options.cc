@@ -3,4 +3,5 @@
 
 int DEBUG = 0;
 bool explaining = false;
+bool annotating = false;
 bool relaxed_reading = false;

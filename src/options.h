@@ -9,6 +9,11 @@ extern int DEBUG;
 // --explain: a rejected file is explained on standard error (explain.h);
 // the translation runs with the explained parser.
 extern bool explaining;
+// --annotate: each warning about the C text is also written into it, as a
+// comment after the construct (annotation.h); the translation runs with
+// the explained parser, whose warnings reach standard error only with
+// --explain.
+extern bool annotating;
 // --relaxed: the later grammar reads the design, with its own token source
 // (relaxed.h); each translation picks its parser by it (run.cc).
 extern bool relaxed_reading;

@@ -17,6 +17,7 @@
 }
 
 %code {
+#include "annotation.h"
 #include "compose.h"
 #include "context.h"
 #include "diagnostics.h"
@@ -58,9 +59,13 @@ static int Read_Explained(int token) {
 
 /* The warnings of --explain on what the C text does not carry
    (explain_warnings.h): an action calls them through EXPLAINED(...), which
-   the plain parser compiles to nothing.  The explained parser tracks
-   locations: AT(k) is where $k stands, SPAN where the whole rule does, with
-   what the warnings learn of it (its sort and marks, explain_warnings.h). */
+   the plain parser compiles to nothing.  A warning takes the fragment its
+   annotation follows (--annotate): the $k or $$ that ends where the
+   construct's C text ends; an action that drops a fragment whose text
+   the C text does not carry on keeps its annotations (Keep_Annotations).
+   The explained parser tracks locations: AT(k) is where $k stands, SPAN
+   where the whole rule does, with what the warnings learn of it (its sort
+   and marks, explain_warnings.h). */
 #ifdef EXPLAINED_DEBUG
 #define EXPLAINED(call) call
 #define AT(k) (yylsp[(k) - yylen])
@@ -268,7 +273,7 @@ context_list
     | context_list context_item                         { $$ = Compose("%s %s", $1, $2); }
     ;
 lib_unit
-    : entity_decl                                       { $$ = Entity_Unit($1); }
+    : entity_decl                                       { $$ = Entity_Unit($1); EXPLAINED(Explain_Entity_Unit($$)); }
     | config_decl                                       { $$ = $1; }
     | package_decl                                      { $$ = $1; }
     | arch_body                                         { $$ = $1; }
@@ -586,7 +591,7 @@ interf_list_1
 /* An element yields its names and appends its C declaration line. */
 interf_element
     : interf_element_1 idf_list ':' interf_element_2
-      subtype_indic interf_element_3 interf_element_4   { $$ = $2; EXPLAINED(Explain_Declared(AT(2), AT(5), Text($2), Text($4), Length($7) > 0, $$)); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); Drop($1, $4, $5, $6); }
+      subtype_indic interf_element_3 interf_element_4   { EXPLAINED(Explain_Interface_Value($7)); Append_Declaration(Compose("%s %s%s;\n", Declared_Type(), Borrow($2), $7)); $$ = $2; EXPLAINED(Explain_Declared(AT(2), AT(5), Text($$), Text($4), Interface_Initialized(), $$)); EXPLAINED(Explain_Interface($5, $$)); Drop($1, $4, $5, $6); }
     ;
 /* default value */
 interf_element_4
@@ -760,7 +765,7 @@ suffix
 /* A second suffix is dropped. */
 ifts_name
     : mark gen_association_list                         { $$ = Compose("%s %s", $1, $2); EXPLAINED(Explain_Indexed(SPAN, AT(1), AT(2), $$)); }
-    | name2 gen_association_list                        { $$ = $1; Drop($2); EXPLAINED(Explain_Second_List(AT(2), $$)); }
+    | name2 gen_association_list                        { $$ = $1; EXPLAINED(Keep_Annotations($2, $$)); Drop($2); EXPLAINED(Explain_Second_List(AT(2), $$)); }
     ;
 attribute_name
     : mark t_Apostrophe t_Identifier                    { $$ = Compose("%s /* %s %s */", $1, $2, $3); EXPLAINED(Explain_Attribute(SPAN, $$)); }
@@ -887,7 +892,7 @@ secondary_unit_decl
     ;
 unconstrained_array_definition
     : t_ARRAY '(' unconstrained_array_definition_1
-      ')' t_OF subtype_indic                            { Trace_Element_Type($6); $$ = $3; Drop($1, $5, $6); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(6), true, SPAN, $$)); }
+      ')' t_OF subtype_indic                            { Trace_Element_Type($6); $$ = $3; EXPLAINED(Keep_Annotations($6, $$)); Drop($1, $5, $6); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(6), true, SPAN, $$)); }
     ;
 /* index subtypes */
 unconstrained_array_definition_1
@@ -899,7 +904,7 @@ index_subtype_definition
     : mark t_RANGE t_Box                                { $$ = Make_String("[256]"); Drop($1, $2, $3); }
     ;
 constrained_array_definition
-    : t_ARRAY index_constraint t_OF subtype_indic       { $$ = $2; Drop($1, $3, $4); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(4), false, SPAN, $$)); }
+    : t_ARRAY index_constraint t_OF subtype_indic       { $$ = $2; EXPLAINED(Keep_Annotations($4, $$)); Drop($1, $3, $4); EXPLAINED(SPAN.sort = Explain_Array_Type(AT(4), false, SPAN, $$)); }
     ;
 record_type_definition
     : t_RECORD record_type_definition_1 t_END t_RECORD  { $$ = Compose("%s %s %s %s", $1, $2, $3, $4); }
@@ -934,7 +939,7 @@ subtype_decl
     ;
 /* Every form records its type mark; a range (below) gives it back. */
 subtype_indic
-    : mark subtype_indic_1                              { EXPLAINED(Explain_Subtype(SPAN, AT(1), Length($2) > 0)); Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); }
+    : mark subtype_indic_1                              { EXPLAINED(Explain_Subtype(SPAN, AT(1), Length($2) > 0)); EXPLAINED(Hold_Annotations($1, $2)); Record_Subtype($1, $2); $$ = Compose("%s %s", $1, $2); EXPLAINED(Put_Held_Annotations($$)); }
     | subtype_indic1                                    { Record_Noted_Subtype(); $$ = $1; }
     ;
 /* suffix */
@@ -945,7 +950,7 @@ subtype_indic_1
 subtype_indic1
     : mark mark range_constraint                        { EXPLAINED(SPAN.sort = AT(2).sort); Note_Subtype($2, nullptr); $$ = Compose("%s %s %s", $1, $2, $3); }
     | mark range_constraint                             { EXPLAINED(SPAN.sort = AT(1).sort); Note_Subtype($1, nullptr); $$ = Compose("%s %s", $1, $2); }
-    | mark mark subtype_indic1_1                        { EXPLAINED(Explain_Subtype(SPAN, AT(2), Length($3) > 0)); Note_Subtype($2, $3); $$ = Compose("%s %s %s", $1, $2, $3); }
+    | mark mark subtype_indic1_1                        { EXPLAINED(Explain_Subtype(SPAN, AT(2), Length($3) > 0)); EXPLAINED(Hold_Annotations($2, $3)); Note_Subtype($2, $3); $$ = Compose("%s %s %s", $1, $2, $3); EXPLAINED(Put_Held_Annotations($$)); }
     ;
 /* suffix after a resolution function */
 subtype_indic1_1
@@ -971,12 +976,12 @@ discrete_range
 /* A range in a list or a choice is written as its element count. */
 discrete_range1
     : subtype_indic1                                    { $$ = $1; }
-    | expr direction expr                               { $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits, Text($1), Text($3))); Drop($1, $2, $3); }
+    | expr direction expr                               { EXPLAINED(Hold_Annotations($1, $3)); $$ = Compose("%d", Count_Range_Elements($1, $2, $3)); EXPLAINED(Explain_Counted_Range(SPAN, number_of_bits, Text($1), Text($3))); EXPLAINED(Put_Held_Annotations($$)); Drop($1, $2, $3); }
     ;
 /* An explicit range records its bounds for the next for scheme. */
 range_spec
     : attribute_name                                    { $$ = $1; }
-    | expr direction expr                               { EXPLAINED(Explain_Explicit_Range(SPAN)); Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); Drop($1, $2, $3); }
+    | expr direction expr                               { EXPLAINED(Explain_Explicit_Range(SPAN)); EXPLAINED(Hold_Annotations($1, $3)); Record_Range($1, $2, $3); $$ = Make_String(Float_Or_Int_By_Bounds($1, $3)); EXPLAINED(Put_Held_Annotations($$)); Drop($1, $2, $3); }
     ;
 direction
     : t_TO                                              { $$ = $1; }
@@ -993,7 +998,7 @@ direction
 
 constant_decl
     : t_CONSTANT idf_list ':'
-      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "constant", Length($5) > 0, $2)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic constant_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "constant", Length($5) > 0, $5)); EXPLAINED(Keep_Annotations($4, $5)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 constant_decl_1
@@ -1002,7 +1007,7 @@ constant_decl_1
     ;
 signal_decl
     : t_SIGNAL idf_list ':' subtype_indic
-      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "signal", Length($6) > 0, $2)); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
+      signal_decl_1 signal_decl_2 ';'                   { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "signal", Length($6) > 0, $6)); EXPLAINED(Keep_Annotations($4, $6)); $$ = Compose("%s %s %s %s;\n", Declared_Type(), $2, $5, $6); Drop($1, $4); }
     ;
 /* initial value */
 signal_decl_2
@@ -1016,7 +1021,7 @@ signal_decl_1
     ;
 variable_decl
     : t_VARIABLE idf_list ':'
-      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "variable", Length($5) > 0, $2)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
+      subtype_indic variable_decl_1 ';'                 { EXPLAINED(Explain_Declared(AT(2), AT(4), Text($2), "variable", Length($5) > 0, $5)); EXPLAINED(Keep_Annotations($4, $5)); $$ = Compose("%s %s %s;\n", Declared_Type(), $2, $5); Drop($1, $4); }
     ;
 /* initial value */
 variable_decl_1
@@ -1134,7 +1139,7 @@ if_scheme
     ;
 /* The bounds come from the last explicit range, not from the range's text. */
 for_scheme
-    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); Drop($2, $3, $4); EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0, $$)); }
+    : t_FOR t_Identifier t_IN discrete_range            { $$ = For_Loop_Over_Last_Range($1, $2); EXPLAINED(Keep_Annotations($4, $$)); Drop($2, $3, $4); EXPLAINED(Explain_For_Scheme(AT(4), Length(for_from_string) == 0, $$)); }
     ;
 while_scheme
     : t_WHILE expr                                      { $$ = Compose("%s (%s)", $1, $2); }
@@ -1324,13 +1329,13 @@ generate_stat_1
  ****************************************************************************/
 
 procs_stat
-    : t_Identifier ':' procs_stat1                      { $$ = Compose("%s %s", $1, $3); EXPLAINED(Explain_Process(AT(1), true, $$)); }
-    | procs_stat1                                       { $$ = Compose("process_A %s", $1); EXPLAINED(Explain_Process(AT(1), false, $$)); }
+    : t_Identifier ':' procs_stat1                      { EXPLAINED(Explain_Process(AT(1), true, $3)); $$ = Compose("%s %s", $1, $3); }
+    | procs_stat1                                       { EXPLAINED(Explain_Process(AT(1), false, $1)); $$ = Compose("process_A %s", $1); }
     ;
 /* A process is a C function with the ports of the last entity. */
 procs_stat1
     : t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN
-      seq_stats t_END t_PROCESS procs_stat1_3 ';'       { $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8); }
+      seq_stats t_END t_PROCESS procs_stat1_3 ';'       { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8); }
     ;
 /* closing label */
 procs_stat1_3

@@ -22,7 +22,7 @@ namespace {
 
 // The parser of each reading, and the tables the explanation reads: the
 // default grammar's or the later one's (--relaxed), plain or explained
-// (--explain).
+// (--explain, --annotate).
 struct Reading {
     int (*parse)();
     const Parse_Tables* tables;
@@ -35,7 +35,9 @@ const Reading readings[2][2] = {
 }  // namespace
 
 int Run_Translation(FILE* input) {
-    const Reading& reading = readings[relaxed_reading][explaining];
+    // The warnings, for standard error or for the annotations, come from
+    // the explained parsers only.
+    const Reading& reading = readings[relaxed_reading][explaining || annotating];
     line_number = 1;
     column = 0;
     Make_Scratch_Buffer();
