@@ -388,12 +388,13 @@ void Warnings_Unfolded(const char* bytes, size_t n) {
 
 void Explain_Character(Source_Span& literal, Fragment*& text) {
     literal.sort = Bit_Value;
-    if (upper_case_literals.count(Start(literal)))
+    if (!Quiet() && upper_case_literals.count(Start(literal)))
         Warn(Warning::Case_Folded, literal, "character literal written in lower case: another character", text);
 }
 
 void Explain_String(Source_Span& literal, const char* written, Fragment*& text) {
     literal.sort = Vector_Value;
+    if (Quiet()) return;
     if (upper_case_literals.count(Start(literal)))
         Warn(Warning::Case_Folded, literal, "string literal written in lower case: another text, another file name",
              text);
@@ -409,7 +410,7 @@ void Explain_String(Source_Span& literal, const char* written, Fragment*& text) 
 }
 
 void Explain_Number(const Source_Span& literal, const char* written, Fragment*& text) {
-    if (written[0] != '0' || !written[1]) return;
+    if (written[0] != '0' || !written[1] || Quiet()) return;
     for (const char* c = written; *c; ++c)
         if (*c < '0' || *c > '9') return;
     Warn(Warning::Leading_Zero, literal,
