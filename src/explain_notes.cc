@@ -62,7 +62,7 @@ std::string Hint(const Context& c) {
         return "'process (all)' is VHDL-2008; in VHDL-87 list every signal the process reads" + kRelaxed;
     if (id == "protected")
         return "protected types are VHDL-2000; VHDL-87 has none: keep the state in signals, or in "
-               "variables passed to procedures";
+               "variables passed to procedures" + kRelaxed;
     if (Is_Logical(code)) {
         bool chain = false;
         for (const Expected& e : c.expected) chain = chain || Is_Logical(e.code);

@@ -7,11 +7,12 @@
  * parser.y's.  Every production here adds an alternative to a nonterminal
  * of parser.y, or defines a nonterminal of its own (named later_...), with
  * one action in the same style: where the form has a VHDL-87 twin, the
- * action writes exactly the twin's translation; else its format is the
- * translation.
+ * action writes exactly the twin's translation, with the twin's named
+ * format (the ..._FORMAT macros of parser.y's prologue); else its format
+ * is the translation.
  *
- * The words reserved by the later editions only (context, postponed, pure,
- * impure, shared, xnor and the shift operators) reach this grammar as
+ * The words reserved by the later editions only (context, postponed,
+ * protected, pure, impure, shared, xnor and the shift operators) reach this grammar as
  * keywords where it takes them and as identifiers elsewhere (relaxed.h).
  */
 
@@ -50,6 +51,7 @@ static int Read_Later(int token) {
 %token t_SRA            372
 %token t_ROL            373
 %token t_ROR            374
+%token t_PROTECTED      375
 
 /* The shift operators bind between the relations and the adding operators,
    and do not chain. */
@@ -116,20 +118,20 @@ subprog_body_2
     ;
 if_stat
     : t_IF expr t_THEN seq_stats if_stat_1 if_stat_2
-      t_END t_IF t_Identifier ';'                       { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $2, $4, $5, $6); Drop($1, $3, $7, $8, $9); }
+      t_END t_IF t_Identifier ';'                       { $$ = Compose(IF_FORMAT, $2, $4, $5, $6); Drop($1, $3, $7, $8, $9); }
     ;
 case_stat
     : t_CASE expr t_IS case_stat_1
-      t_END t_CASE t_Identifier ';'                     { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $4); Drop($1, $3, $5, $6, $7); }
+      t_END t_CASE t_Identifier ';'                     { $$ = Compose(CASE_FORMAT, $2, $4); Drop($1, $3, $5, $6, $7); }
     ;
 /* A labelled if or case: the label and the closing name are dropped. */
 if_stat
     : t_Identifier ':' t_IF expr t_THEN seq_stats if_stat_1
-      if_stat_2 t_END t_IF later_closing_name ';'       { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $4, $6, $7, $8); Drop($1, $3, $5, $9, $10, $11); }
+      if_stat_2 t_END t_IF later_closing_name ';'       { $$ = Compose(IF_FORMAT, $4, $6, $7, $8); Drop($1, $3, $5, $9, $10, $11); }
     ;
 case_stat
     : t_Identifier ':' t_CASE expr t_IS case_stat_1
-      t_END t_CASE later_closing_name ';'               { $$ = Compose("switch (%s)\n{\n%s}\n", $4, $6); Drop($1, $3, $5, $7, $8, $9); }
+      t_END t_CASE later_closing_name ';'               { $$ = Compose(CASE_FORMAT, $4, $6); Drop($1, $3, $5, $7, $8, $9); }
     ;
 record_type_definition
     : t_RECORD record_type_definition_1
@@ -146,9 +148,9 @@ physical_type_definition
 
 comp_decl
     : t_COMPONENT t_Identifier t_IS comp_decl_1 comp_decl_2
-      t_END t_COMPONENT later_closing_name ';'          { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $4, $5, $6, $7); Drop($3, $8); }
+      t_END t_COMPONENT later_closing_name ';'          { $$ = Compose(COMPONENT_FORMAT, $1, $2, $4, $5, $6, $7); Drop($3, $8); }
     | t_COMPONENT t_Identifier comp_decl_1 comp_decl_2
-      t_END t_COMPONENT t_Identifier ';'                { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); Drop($7); }
+      t_END t_COMPONENT t_Identifier ';'                { $$ = Compose(COMPONENT_FORMAT, $1, $2, $3, $4, $5, $6); Drop($7); }
     ;
 /* closing name, dropped */
 later_closing_name
@@ -157,9 +159,9 @@ later_closing_name
     ;
 procs_stat1
     : t_PROCESS procs_stat1_1 t_IS procs_stat1_2 t_BEGIN
-      seq_stats t_END later_process_end procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $4)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $4, $6); Drop($1, $2, $3, $5, $7, $8, $9); }
+      seq_stats t_END later_process_end procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $4)); $$ = Compose(PROCESS_FORMAT, Borrow(temp_process_headers), Borrow(temp_process_definations), $4, $6); Drop($1, $2, $3, $5, $7, $8, $9); }
     | t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN
-      seq_stats t_END t_POSTPONED t_PROCESS procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8, $9); }
+      seq_stats t_END t_POSTPONED t_PROCESS procs_stat1_3 ';' { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose(PROCESS_FORMAT, Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8, $9); }
     ;
 /* end [postponed] process */
 later_process_end
@@ -173,7 +175,7 @@ procs_stat1_1
 block_stat
     : t_Identifier ':' t_BLOCK block_stat_1 t_IS
       block_stat_2 block_stat_3 block_stat_4 t_BEGIN
-      concurrent_stats t_END t_BLOCK block_stat_5 ';'   { $$ = Compose("%s : %s %s %s %s %s %s %s %s %s %s;\n", $1, $3, $4, $6, $7, $8, $9, $10, $11, $12, $13); Drop($5); }
+      concurrent_stats t_END t_BLOCK block_stat_5 ';'   { $$ = Compose(BLOCK_FORMAT, $1, $3, $4, $6, $7, $8, $9, $10, $11, $12, $13); Drop($5); }
     ;
 
 /****************************************************************************
@@ -182,25 +184,25 @@ block_stat
 
 procs_stat
     : t_Identifier ':' t_POSTPONED procs_stat1          { EXPLAINED(Explain_Process(AT(1), true, $4)); $$ = Compose("%s %s", $1, $4); Drop($3); }
-    | t_POSTPONED procs_stat1                           { EXPLAINED(Explain_Process(AT(2), false, $2)); $$ = Compose("process_A %s", $2); Drop($1); }
+    | t_POSTPONED procs_stat1                           { EXPLAINED(Explain_Process(AT(2), false, $2)); $$ = Compose(UNLABELLED_PROCESS_FORMAT, $2); Drop($1); }
     ;
 concurrent_assertion_stat
-    : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    : t_Identifier ':' t_POSTPONED assertion_stat       { $$ = Compose(LABELLED_FORMAT, $1, $4); Drop($3); }
     | t_POSTPONED assertion_stat                        { $$ = $2; Drop($1); }
     ;
 /* A postponed assignment's target is a name: `postponed (a, b) <= c;` would
    read as the name postponed indexed, as in VHDL-87. */
 concurrent_signal_assign_stat
-    : t_Identifier ':' t_POSTPONED later_postponed_condal { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    : t_Identifier ':' t_POSTPONED later_postponed_condal { $$ = Compose(LABELLED_FORMAT, $1, $4); Drop($3); }
     | t_POSTPONED later_postponed_condal                { $$ = $2; Drop($1); }
-    | t_Identifier ':' t_POSTPONED sel_signal_assign    { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    | t_Identifier ':' t_POSTPONED sel_signal_assign    { $$ = Compose(LABELLED_FORMAT, $1, $4); Drop($3); }
     | t_POSTPONED sel_signal_assign                     { $$ = $2; Drop($1); }
     ;
 later_postponed_condal
     : name t_LESym opts condal_wavefrms ';'             { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
 concurrent_procedure_call
-    : t_Identifier ':' t_POSTPONED procedure_call_stat  { $$ = Compose("%s:%s", $1, $4); Drop($3); }
+    : t_Identifier ':' t_POSTPONED procedure_call_stat  { $$ = Compose(LABELLED_FORMAT, $1, $4); Drop($3); }
     | t_POSTPONED procedure_call_stat                   { $$ = $2; Drop($1); }
     ;
 /* Where postponed is no statement's first word, it is a name, as in
@@ -210,7 +212,7 @@ mark
     ;
 subprog_spec
     : later_purity t_FUNCTION designator
-      subprog_spec_2 t_RETURN mark                      { EXPLAINED(Explain_Subprogram(Text($3), Function_Of | (AT(6).sort & Value_Bits))); $$ = Compose("%s %s %s\n%s\n", Mark_Of($6), $3, $4, Take_Declarations()); Drop($1, $2, $5); }
+      subprog_spec_2 t_RETURN mark                      { EXPLAINED(Explain_Subprogram(Text($3), Function_Of | (AT(6).sort & Value_Bits))); $$ = Compose(FUNCTION_SPEC_FORMAT, Mark_Of($6), $3, $4, Take_Declarations()); Drop($1, $2, $5); }
     ;
 later_purity
     : t_PURE                                            { $$ = $1; }
@@ -231,9 +233,9 @@ assertion_stat
 
 comp_inst_stat
     : t_Identifier ':' later_instantiated_unit t_GENERIC t_MAP
-      association_list comp_inst_stat_1 ';'             { $$ = Compose("%s : %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7); }
+      association_list comp_inst_stat_1 ';'             { $$ = Compose(INSTANCE_FORMAT, $1, $3, $4, $5, $6, $7); }
     | t_Identifier ':' later_instantiated_unit t_PORT
-      t_MAP association_list ';'                        { $$ = Compose("%s : %s %s %s %s;\n", $1, $3, $4, $5, $6); }
+      t_MAP association_list ';'                        { $$ = Compose(INSTANCE_WITHOUT_GENERICS_FORMAT, $1, $3, $4, $5, $6); }
     ;
 /* without maps, as a component's name alone: u : c; */
 comp_inst_stat
@@ -278,6 +280,23 @@ generate_stat
     | t_Identifier ':' generation_scheme t_GENERATE
       later_generate_body_1 later_generate_branches t_END
       t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : %s %s %s%s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9); }
+    ;
+/* VHDL-2008's case generate: L : case E generate when C => ... end generate;
+   as a switch:  "%s : switch (%s) generate %s end generate %s;\n", each
+   alternative "case %s : %s\n" */
+generate_stat
+    : t_Identifier ':' t_CASE expr t_GENERATE
+      later_case_generate_alternatives t_END
+      t_GENERATE generate_stat_1 ';'                    { $$ = Compose("%s : switch (%s) %s %s %s %s %s;\n", $1, $4, $5, $6, $7, $8, $9); Drop($3); }
+    ;
+later_case_generate_alternatives
+    : later_case_generate_alternative                   { $$ = $1; }
+    | later_case_generate_alternatives
+      later_case_generate_alternative                   { $$ = Compose("%s%s", $1, $2); }
+    ;
+later_case_generate_alternative
+    : t_WHEN choices t_Arrow concurrent_stats           { $$ = Compose("case %s : %s\n", $2, $4); Drop($1, $3); }
+    | t_WHEN choices t_Arrow later_generate_body_1      { $$ = Compose("case %s : %s\n", $2, $4); Drop($1, $3); }
     ;
 /* branches after the first */
 later_generate_branches
@@ -326,6 +345,10 @@ file_decl
     | t_FILE t_Identifier ':' subtype_indic
       t_OPEN t_Identifier t_IS expr ';'                 { $$ = Compose("%s %s:%s %s  %s;\n", $1, $2, $4, $7, $8); Drop($5, $6); }
     ;
+/* file a, b : T;  the names as a list: "%s %s,%s:%s;\n" */
+file_decl
+    : t_FILE t_Identifier ',' idf_list ':' subtype_indic ';' { $$ = Compose("%s %s,%s:%s;\n", $1, $2, $4, $6); }
+    ;
 alias_decl
     : t_ALIAS t_Identifier t_IS name ';'                { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
     ;
@@ -358,6 +381,68 @@ interf_element_1
     ;
 
 /****************************************************************************
+ * Protected types, package generics and package instantiations
+ ****************************************************************************/
+
+/* A protected type and its body: the items as a subprogram's (functions
+   and procedures as in a package body), the type named in a comment. */
+type_decl
+    : t_TYPE t_Identifier t_IS t_PROTECTED later_protected_items
+      t_END t_PROTECTED later_closing_name ';'          { $$ = Compose("/* type %s is protected */\n%s\n/* end protected */\n", $2, $5); Drop($1, $3, $4, $6, $7, $8); }
+    | t_TYPE t_Identifier t_IS t_PROTECTED t_BODY later_protected_items
+      t_END t_PROTECTED t_BODY later_closing_name ';'   { $$ = Compose("/* type %s is protected body */\n%s\n/* end protected body */\n", $2, $6); Drop($1, $3, $4, $5, $7, $8, $9, $10); }
+    ;
+later_protected_items
+    : %empty                                            { $$ = Empty(); }
+    | later_protected_items subprog_decltve_item        { $$ = Compose("%s %s", $1, $2); }
+    ;
+/* A package's generic clause, its names in a comment before its items;
+   the generics declare nothing for a later subprogram. */
+package_decl
+    : package_start later_package_generics package_decl_1
+      t_END package_decl_2 ';'                          { $$ = Compose("%s %s%s %s %s;\n", $1, $2, $3, $4, $5); }
+    ;
+later_package_generics
+    : t_GENERIC interf_list ';'                         { $$ = Compose("/* generic %s; */\n", $2); Drop($1, Take_Declarations()); }
+    ;
+/* package p is new lib.g [generic map (...)];  in a comment, where it
+   stands: a design unit or a declarative item */
+lib_unit
+    : later_package_instance                            { $$ = $1; }
+    ;
+block_decltve_item
+    : later_package_instance                            { $$ = $1; }
+    ;
+package_decltve_item
+    : later_package_instance                            { $$ = $1; }
+    ;
+package_body_decltve_item
+    : later_package_instance                            { $$ = $1; }
+    ;
+later_package_instance
+    : t_PACKAGE t_Identifier t_IS t_NEW name ';'        { $$ = Compose("/* %s %s %s %s %s; */\n", $1, $2, $3, $4, $5); }
+    | t_PACKAGE t_Identifier t_IS t_NEW name
+      t_GENERIC t_MAP association_list ';'              { $$ = Compose("/* %s %s %s %s %s %s %s %s; */\n", $1, $2, $3, $4, $5, $6, $7, $8); }
+    ;
+/* A generic type, subprogram or package: its kind and name, as a name of
+   the list; its parameters declare nothing. */
+interf_element
+    : t_TYPE t_Identifier                               { $$ = Compose("%s %s", $1, $2); }
+    | t_FUNCTION designator subprog_spec_2 t_RETURN
+      mark later_generic_default                        { $$ = Compose("%s %s", $1, $2); Drop($3, $4, $5, $6); }
+    | t_PROCEDURE t_Identifier subprog_spec_1
+      later_generic_default                             { $$ = Compose("%s %s", $1, $2); Drop($3, $4); }
+    | t_PACKAGE t_Identifier t_IS t_NEW name
+      t_GENERIC t_MAP '(' t_Box ')'                     { $$ = Compose("%s %s", $1, $2); Drop($3, $4, $5, $6, $7, $9); }
+    ;
+/* is <>, is NAME */
+later_generic_default
+    : %empty                                            { $$ = Empty(); }
+    | t_IS t_Box                                        { Drop($1, $2); $$ = Empty(); }
+    | t_IS name                                         { Drop($1, $2); $$ = Empty(); }
+    ;
+
+/****************************************************************************
  * Operators: xnor, the shift operators
  ****************************************************************************/
 
@@ -375,6 +460,29 @@ relation
     | relation t_SRA relation                           { $$ = Compose("%s >> %s", $1, $3); Drop($2); EXPLAINED(Explain_Shift(SPAN, "sra", $$)); }
     | relation t_ROL relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
     | relation t_ROR relation                           { $$ = Compose("%s %s %s", $1, $2, $3); }
+    ;
+
+/****************************************************************************
+ * External names: << signal .tb.dut.x : T >>
+ ****************************************************************************/
+
+/* An external name, as an operand or an alias's name: the path as a
+   selected name, with the class and the subtype in a comment after it; ^. and @ before the path are skipped by the scanner,
+   as stray characters are. */
+primary
+    : later_external_name                               { $$ = $1; }
+    ;
+alias_decl
+    : t_ALIAS t_Identifier t_IS later_external_name ';' { $$ = Compose("%s %s %s %s;\n", $1, $2, $3, $4); }
+    ;
+later_external_name
+    : t_LTSym t_LTSym object_class later_external_path
+      ':' mark t_GTSym t_GTSym                          { $$ = Compose("%s /* %s : %s */", $4, $3, $6); Drop($1, $2, $7, $8); }
+    ;
+later_external_path
+    : '.' t_Identifier                                  { $$ = $2; }
+    | t_Identifier                                      { $$ = $1; }
+    | later_external_path '.' t_Identifier              { $$ = Compose("%s.%s", $1, $3); }
     ;
 
 /****************************************************************************
@@ -428,7 +536,7 @@ variable_assign_stat
     | target t_VarAsgn later_var_branches
       t_ELSE expr ';'                                   { $$ = Compose("%selse\n{\n %s = %s;\n}\n", $3, $1, $5); Drop($2, $4); }
     | t_WITH expr t_SELECT target t_VarAsgn
-      later_var_choices ';'                             { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $6); Drop($1, $3, $4, $5); }
+      later_var_choices ';'                             { $$ = Compose(CASE_FORMAT, $2, $6); Drop($1, $3, $4, $5); }
     ;
 later_var_branches
     : expr t_WHEN expr                                  { $$ = Compose("if (%s)\n{\n %s = %s;\n}\n", $3, Copy($-1), $1); Drop($2); }
@@ -444,7 +552,7 @@ signal_assign_stat
     | target t_LESym signal_assign_stat_1
       later_signal_branches t_ELSE wavefrm ';'          { $$ = Compose("%selse\n{\n %s = %s %s;\n}\n", $4, $1, $3, $6); Drop($2, $5); }
     | t_WITH expr t_SELECT target t_LESym
-      signal_assign_stat_1 later_signal_choices ';'     { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $7); Drop($1, $3, $4, $5, $6); }
+      signal_assign_stat_1 later_signal_choices ';'     { $$ = Compose(CASE_FORMAT, $2, $7); Drop($1, $3, $4, $5, $6); }
     ;
 later_signal_branches
     : wavefrm t_WHEN expr                               { $$ = Compose("if (%s)\n{\n %s = %s %s;\n}\n", $3, Copy($-2), Copy($0), $1); Drop($2); }
@@ -456,7 +564,8 @@ later_signal_choices
     ;
 
 /****************************************************************************
- * VHDL-2008's reduction operators: xor (v), written with their own word
+ * VHDL-2008's reduction operators: and (v), or (v), xor (v), nand (v) and
+ * nor (v), each written with its own word before its operand
  ****************************************************************************/
 
 relation
@@ -483,7 +592,7 @@ later_named_element
 /* The later grammar's tables, for the relaxed token source (relaxed.h). */
 #ifdef LATER_DEBUG
 const Parse_Tables later_tables = {
-    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, yytranslate, yystos,
+    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, reinterpret_cast<const unsigned char*>(yytranslate), yystos,
     YYPACT_NINF, YYTABLE_NINF, YYLAST, YYNTOKENS, YYFINAL, YYMAXUTOK, YYMAXDEPTH,
 };
 #endif

@@ -19,7 +19,10 @@ struct Parse_Tables {
     const short* check;
     const short* r1;
     const signed char* r2;
-    const signed char* translate;
+    // Bison gives the translation table signed bytes while the grammar has
+    // fewer than 128 token symbols, unsigned ones past that (the later
+    // grammar); its values are never negative, so either reads as unsigned.
+    const unsigned char* translate;
     const short* stos;
     int pact_ninf, table_ninf, last, ntokens, final_state, max_token, max_depth;
 };

@@ -35,6 +35,21 @@
    stack overflow. */
 #define YYMALLOC Allocate
 
+/* The formats of the productions that later.y restates in a later spelling
+   (a closing name, 'is' after 'process', 'postponed', a function's purity),
+   which write exactly the VHDL-87 form's text: each is written once, here,
+   and the twin actions of both grammars name it. */
+#define IF_FORMAT "if (%s)\n{\n%s}\n%s%s"
+#define CASE_FORMAT "switch (%s)\n{\n%s}\n"
+#define PROCESS_FORMAT "%s ()\n%s{\n%s%s}\n"
+#define UNLABELLED_PROCESS_FORMAT "process_A %s"
+#define LABELLED_FORMAT "%s:%s"
+#define BLOCK_FORMAT "%s : %s %s %s %s %s %s %s %s %s %s;\n"
+#define COMPONENT_FORMAT "%s %s %s %s %s %s;\n"
+#define INSTANCE_FORMAT "%s : %s %s %s %s %s;\n"
+#define INSTANCE_WITHOUT_GENERICS_FORMAT "%s : %s %s %s %s;\n"
+#define FUNCTION_SPEC_FORMAT "%s %s %s\n%s\n"
+
 /* With --explain the grammar runs as a second parser, explained_parse, with
    two hooks into the explanation (explain.h): each token read, with the
    stack as it stands then, and the error.  It is the one generated with the
@@ -540,7 +555,7 @@ subprog_decl
 subprog_spec
     : t_PROCEDURE t_Identifier subprog_spec_1           { EXPLAINED(Explain_Subprogram(Text($2), Procedure)); $$ = Compose("%s %s\n%s\n", $2, $3, Take_Declarations()); Drop($1); }
     | t_FUNCTION designator
-      subprog_spec_2 t_RETURN mark                      { EXPLAINED(Explain_Subprogram(Text($2), Function_Of | (AT(5).sort & Value_Bits))); $$ = Compose("%s %s %s\n%s\n", Mark_Of($5), $2, $3, Take_Declarations()); Drop($1, $4); }
+      subprog_spec_2 t_RETURN mark                      { EXPLAINED(Explain_Subprogram(Text($2), Function_Of | (AT(5).sort & Value_Bits))); $$ = Compose(FUNCTION_SPEC_FORMAT, Mark_Of($5), $2, $3, Take_Declarations()); Drop($1, $4); }
     ;
 /* function parameters */
 subprog_spec_2
@@ -1184,7 +1199,7 @@ concurrent_stat
 block_stat
     : t_Identifier ':' t_BLOCK block_stat_1
       block_stat_2 block_stat_3 block_stat_4 t_BEGIN
-      concurrent_stats t_END t_BLOCK block_stat_5 ';'   { $$ = Compose("%s : %s %s %s %s %s %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12); }
+      concurrent_stats t_END t_BLOCK block_stat_5 ';'   { $$ = Compose(BLOCK_FORMAT, $1, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12); }
     ;
 /* generic map of a block header */
 block_stat_8
@@ -1227,9 +1242,9 @@ block_stat_1
     ;
 comp_inst_stat
     : t_Identifier ':' mark t_GENERIC t_MAP
-      association_list comp_inst_stat_1 ';'             { $$ = Compose("%s : %s %s %s %s %s;\n", $1, $3, $4, $5, $6, $7); }
+      association_list comp_inst_stat_1 ';'             { $$ = Compose(INSTANCE_FORMAT, $1, $3, $4, $5, $6, $7); }
     | t_Identifier ':' mark t_PORT
-      t_MAP association_list ';'                        { $$ = Compose("%s : %s %s %s %s;\n", $1, $3, $4, $5, $6); }
+      t_MAP association_list ';'                        { $$ = Compose(INSTANCE_WITHOUT_GENERICS_FORMAT, $1, $3, $4, $5, $6); }
     ;
 /* port map after a generic map */
 comp_inst_stat_1
@@ -1237,17 +1252,17 @@ comp_inst_stat_1
     | t_PORT t_MAP association_list                     { $$ = Compose("%s %s %s", $1, $2, $3); }
     ;
 concurrent_assertion_stat
-    : t_Identifier ':' assertion_stat                   { $$ = Compose("%s:%s", $1, $3); }
+    : t_Identifier ':' assertion_stat                   { $$ = Compose(LABELLED_FORMAT, $1, $3); }
     | assertion_stat                                    { $$ = $1; }
     ;
 concurrent_procedure_call
-    : t_Identifier ':' procedure_call_stat              { $$ = Compose("%s:%s", $1, $3); }
+    : t_Identifier ':' procedure_call_stat              { $$ = Compose(LABELLED_FORMAT, $1, $3); }
     | procedure_call_stat                               { $$ = $1; }
     ;
 concurrent_signal_assign_stat
-    : t_Identifier ':' condal_signal_assign             { $$ = Compose("%s:%s", $1, $3); }
+    : t_Identifier ':' condal_signal_assign             { $$ = Compose(LABELLED_FORMAT, $1, $3); }
     | condal_signal_assign                              { $$ = $1; }
-    | t_Identifier ':' sel_signal_assign                { $$ = Compose("%s:%s", $1, $3); }
+    | t_Identifier ':' sel_signal_assign                { $$ = Compose(LABELLED_FORMAT, $1, $3); }
     | sel_signal_assign                                 { $$ = $1; }
     ;
 condal_signal_assign
@@ -1330,12 +1345,12 @@ generate_stat_1
 
 procs_stat
     : t_Identifier ':' procs_stat1                      { EXPLAINED(Explain_Process(AT(1), true, $3)); $$ = Compose("%s %s", $1, $3); }
-    | procs_stat1                                       { EXPLAINED(Explain_Process(AT(1), false, $1)); $$ = Compose("process_A %s", $1); }
+    | procs_stat1                                       { EXPLAINED(Explain_Process(AT(1), false, $1)); $$ = Compose(UNLABELLED_PROCESS_FORMAT, $1); }
     ;
 /* A process is a C function with the ports of the last entity. */
 procs_stat1
     : t_PROCESS procs_stat1_1 procs_stat1_2 t_BEGIN
-      seq_stats t_END t_PROCESS procs_stat1_3 ';'       { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose("%s ()\n%s{\n%s%s}\n", Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8); }
+      seq_stats t_END t_PROCESS procs_stat1_3 ';'       { EXPLAINED(Keep_Annotations($2, $3)); $$ = Compose(PROCESS_FORMAT, Borrow(temp_process_headers), Borrow(temp_process_definations), $3, $5); Drop($1, $2, $4, $6, $7, $8); }
     ;
 /* closing label */
 procs_stat1_3
@@ -1411,7 +1426,7 @@ assertion_stat_1
     | t_REPORT expr                                     { $$ = Compose("%s %s", $1, $2); }
     ;
 case_stat
-    : t_CASE expr t_IS case_stat_1 t_END t_CASE ';'     { $$ = Compose("switch (%s)\n{\n%s}\n", $2, $4); Drop($1, $3, $5, $6); }
+    : t_CASE expr t_IS case_stat_1 t_END t_CASE ';'     { $$ = Compose(CASE_FORMAT, $2, $4); Drop($1, $3, $5, $6); }
     ;
 /* alternatives */
 case_stat_1
@@ -1436,7 +1451,7 @@ exit_stat_1
     ;
 if_stat
     : t_IF expr t_THEN seq_stats
-      if_stat_1 if_stat_2 t_END t_IF ';'                { $$ = Compose("if (%s)\n{\n%s}\n%s%s", $2, $4, $5, $6); Drop($1, $3, $7, $8); }
+      if_stat_1 if_stat_2 t_END t_IF ';'                { $$ = Compose(IF_FORMAT, $2, $4, $5, $6); Drop($1, $3, $7, $8); }
     ;
 /* one elsif part */
 if_stat_3
@@ -1542,7 +1557,7 @@ wait_stat_1
 
 comp_decl
     : t_COMPONENT t_Identifier comp_decl_1
-      comp_decl_2 t_END t_COMPONENT ';'                 { $$ = Compose("%s %s %s %s %s %s;\n", $1, $2, $3, $4, $5, $6); }
+      comp_decl_2 t_END t_COMPONENT ';'                 { $$ = Compose(COMPONENT_FORMAT, $1, $2, $3, $4, $5, $6); }
     ;
 /* port clause */
 comp_decl_2
@@ -1630,7 +1645,7 @@ entity_aspect
 %%
 #ifdef EXPLAINED_DEBUG
 const Parse_Tables explained_tables = {
-    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, yytranslate, yystos,
+    yypact, yydefact, yypgoto, yydefgoto, yytable, yycheck, yyr1, yyr2, reinterpret_cast<const unsigned char*>(yytranslate), yystos,
     YYPACT_NINF, YYTABLE_NINF, YYLAST, YYNTOKENS, YYFINAL, YYMAXUTOK, YYMAXDEPTH,
 };
 #endif

@@ -8,8 +8,8 @@
 // rule (Scan_Relaxed: after an identifier or a `)` an apostrophe is the
 // apostrophe, never the start of a character literal) and hands a word
 // reserved by the later editions only (a LATER_WORD of tokens.def: context,
-// postponed, pure, impure, shared, xnor, sll, sla, srl, sra, rol, ror) as
-// its keyword where the later grammar takes that keyword, and as an
+// postponed, protected, pure, impure, shared, xnor, sll, sla, srl, sra, rol,
+// ror) as its keyword where the later grammar takes that keyword, and as an
 // identifier elsewhere: `signal xnor : bit;` declares a signal named xnor,
 // as in VHDL-87.  Whether the keyword is taken is read from the tables over
 // the stack (parse_tables.h).  Tokens are handed as the scanner returns

@@ -43,7 +43,7 @@ fault word_not_declared '%token t_XNOR NUMBER' tokens.def 's/^RESERVED_WORD("xor
 fault new_word_asks_for_its_rule '"xnor" { return p(t_XNOR); }' tokens.def 's/^RESERVED_WORD("xor",.*/&\nRESERVED_WORD("xnor", t_XNOR)/'
 fault semicolon_rule '";" { yylval = nullptr; return '"';'"'; }' scanner.l '/^";" /d'
 fault other_spelling '"!" { return p(t_Bar); }' scanner.l '/^"!" /d'
-fault later_word_not_declared '%token t_PROTECTED NUMBER' tokens.def 's/^LATER_WORD("postponed",.*/&\nLATER_WORD("protected", t_PROTECTED)/'
+fault later_word_not_declared '%token t_SEQUENCE NUMBER' tokens.def 's/^LATER_WORD("postponed",.*/&\nLATER_WORD("sequence", t_SEQUENCE)/'
 fault later_token_not_listed 'later.y declares t_FORCE, which' later.y 's/^%token t_XNOR .*/&\n%token t_FORCE 999/'
 fault later_word_in_parser 'parser.y declares t_XNOR, which' parser.y 's/^%token t_XOR .*/&\n%token t_XNOR 999/'
 fault unreadable_line 'cannot read the line' tokens.def 's/^RESERVED_WORD("xor", *t_XOR)/RESERVED_WORD("xor" t_XOR)/'
