@@ -94,6 +94,8 @@ unsigned char Byte_Above_127_In_String(unsigned char quote, long long line, long
 
 void Explain_Input(const char* fresh, size_t n, size_t kept) { Mirror_Input(fresh, n, kept); }
 
+void Explain_Unfolded(const char* fresh, size_t n) { Warnings_Unfolded(fresh, n); }
+
 void Explain_Skipped(unsigned char c, long long at_line, long long at_column) {
     if (c == '\r' || c == '\f') return;
     // The scanner reads a NUL as \x01; the mirror still has the byte as read.

@@ -28,6 +28,8 @@
 // buffer (a token in progress) stay in front of them.  Keeps the part of
 // the current line that leaves the buffer.
 void Explain_Input(const char* fresh, size_t n, size_t kept);
+// The same `n` fresh bytes before they are folded to lower case.
+void Explain_Unfolded(const char* fresh, size_t n);
 // A character the scanner skips without a token, at `at_line` and the
 // 1-based `at_column`.
 void Explain_Skipped(unsigned char c, long long at_line, long long at_column);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "annotation.h"
@@ -320,8 +321,83 @@ void Explain_Bit_String(Source_Span& literal, const char* written, Fragment*& te
              ", " + was, text);
 }
 
+namespace {
+
+// The literals that hold an upper-case letter, by the place of their first
+// mark.
+struct Place_Hash {
+    size_t operator()(const Place& place) const {
+        return std::hash<long long>()(place.line * 1000003 + place.column);
+    }
+};
+std::unordered_set<Place, Place_Hash> upper_case_literals;
+
+// The reading of the unfolded bytes: the place of the next byte, and the
+// literal or comment it is in.
+struct Unfolded_Reader {
+    long long line = 1, column = 0;  // column: display columns before the byte
+    char quote = 0;                  // the mark of the string being read
+    bool closing = false;            // the string's mark just read: it ends unless doubled
+    bool comment = false, upper = false, previous_dash = false;
+    Place start{0, 0};
+    // The last two bytes and their places, for 'X'.
+    unsigned char last = 0, before_last = 0;
+    Place last_at{0, 0}, before_last_at{0, 0};
+} unfolded;
+
+void End_String() {
+    if (unfolded.upper) upper_case_literals.insert(unfolded.start);
+    unfolded.quote = 0;
+    unfolded.closing = unfolded.upper = false;
+}
+
+}  // namespace
+
+void Warnings_Unfolded(const char* bytes, size_t n) {
+    Unfolded_Reader& r = unfolded;
+    for (size_t i = 0; i < n; ++i) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        Place here{r.line, r.column + 1};
+        if (r.closing && c != r.quote) End_String();
+        if (c == '\n') {
+            if (r.quote) End_String();
+            r.comment = r.previous_dash = false;
+            ++r.line;
+            r.column = 0;
+            r.last = r.before_last = 0;
+            continue;
+        }
+        if (r.quote) {
+            if (r.closing) r.closing = false;          // a doubled mark
+            else if (c == r.quote) r.closing = true;
+            else if (c >= 'A' && c <= 'Z') r.upper = true;
+        } else if (!r.comment) {
+            if (c == '-' && r.previous_dash) r.comment = true;
+            else if (c == '"' || c == '%') r.quote = static_cast<char>(c), r.start = here;
+            else if (c == '\'' && r.before_last == '\'' && r.last >= 'A' && r.last <= 'Z')
+                upper_case_literals.insert(r.before_last_at);
+            r.previous_dash = c == '-';
+        }
+        r.before_last_at = r.last_at;
+        r.last_at = here;
+        r.before_last = r.last;
+        r.last = c;
+        r.column = Advance(r.column, c);
+    }
+}
+
+void Explain_Character(Source_Span& literal, Fragment*& text) {
+    literal.sort = Bit_Value;
+    if (!Quiet() && upper_case_literals.count(Start(literal)))
+        Warn(Warning::Case_Folded, literal, "character literal written in lower case: another character", text);
+}
+
 void Explain_String(Source_Span& literal, const char* written, Fragment*& text) {
     literal.sort = Vector_Value;
+    if (Quiet()) return;
+    if (upper_case_literals.count(Start(literal)))
+        Warn(Warning::Case_Folded, literal, "string literal written in lower case: another text, another file name",
+             text);
     char quote = written[0];
     if (quote != '"' && quote != '%') return;
     for (const char* c = written + 1; c[0] && c[1]; ++c)
@@ -334,7 +410,7 @@ void Explain_String(Source_Span& literal, const char* written, Fragment*& text) 
 }
 
 void Explain_Number(const Source_Span& literal, const char* written, Fragment*& text) {
-    if (written[0] != '0' || !written[1]) return;
+    if (written[0] != '0' || !written[1] || Quiet()) return;
     for (const char* c = written; *c; ++c)
         if (*c < '0' || *c > '9') return;
     Warn(Warning::Leading_Zero, literal,
@@ -719,6 +795,8 @@ void Warnings_Start() {
     std::string().swap(interface_annotations);
     unlabelled_processes = first_unlabelled_line = 0;
     std::unordered_map<std::string, unsigned char>().swap(declared);
+    std::unordered_set<Place, Place_Hash>().swap(upper_case_literals);
+    unfolded = Unfolded_Reader();
     previous_token = before_previous = 0;
     statement_start = Place{0, 0};
     quiet_statement = quiet_after = in_parameters = in_process = false;

@@ -101,6 +101,9 @@ inline Source_Span Spanned(const Source_Span* parts, int n) {
 // which text is written inside a comment (an assertion, an after clause),
 // the nesting of a process's statements.
 void Warnings_Read(int token, const Source_Span& at);
+// The input's bytes before they are folded to lower case, in order: where
+// a string or character literal holds an upper-case letter.
+void Warnings_Unfolded(const char* bytes, size_t n);
 
 // ---- The checks -------------------------------------------------------------
 // Each takes the C text of the construct it is called from (its action's
@@ -121,6 +124,7 @@ void Explain_Counted_In_Constraint(const Source_Span& list);
 // literal.  Each sets the sort of `literal`.
 void Explain_Bit_String(Source_Span& literal, const char* written, Fragment*& text);
 void Explain_String(Source_Span& literal, const char* written, Fragment*& text);
+void Explain_Character(Source_Span& literal, Fragment*& text);
 void Explain_Number(const Source_Span& literal, const char* written, Fragment*& text);
 
 // Names: an identifier used as a name (the sort of what it names, as

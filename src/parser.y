@@ -246,7 +246,7 @@ designator
     ;
 literal
     : t_AbstractLit                                     { $$ = $1; EXPLAINED(Explain_Number(AT(1), Text($1), $$)); }
-    | t_CharacterLit                                    { $$ = $1; EXPLAINED(SPAN.sort = Bit_Value); }
+    | t_CharacterLit                                    { $$ = $1; EXPLAINED(Explain_Character(SPAN, $$)); }
     | t_BitStringLit                                    { $$ = Convert_String_To_Int(Text($1)); EXPLAINED(Explain_Bit_String(SPAN, Text($1), $$)); Drop($1); }
     | physical_literal_no_default                       { $$ = $1; }
     | t_NULL                                            { $$ = $1; }
