@@ -128,6 +128,8 @@ def check_case(opts, inputs):
     for path in files:
         data = read(path)
         args = case_args(path)
+        if "--relaxed" in args and b"\\" in data:
+            continue  # an extended identifier keeps its case in the relaxed reading
         base = run(opts.bin, data, args)
         for variant in (swap_case(data, rng), data.upper()):
             got = run(opts.bin, variant, args)
