@@ -130,6 +130,8 @@ def check_case(opts, inputs):
         args = case_args(path)
         if "--relaxed" in args and b"\\" in data:
             continue  # an extended identifier keeps its case in the relaxed reading
+        if "--explain" in args:
+            continue  # --explain warns of upper case in a literal, which folding loses
         base = run(opts.bin, data, args)
         for variant in (swap_case(data, rng), data.upper()):
             got = run(opts.bin, variant, args)
