@@ -8,14 +8,24 @@
 
 namespace {
 
+// The length, the first two letters and the last letter of a word, which
+// tell the later words apart: an identifier is compared whole only with the
+// later word whose key it has.
+constexpr unsigned Key(const char* text, int length) {
+    return static_cast<unsigned>(length) | static_cast<unsigned>(static_cast<unsigned char>(text[0])) << 8 |
+           static_cast<unsigned>(static_cast<unsigned char>(text[1])) << 16 |
+           static_cast<unsigned>(static_cast<unsigned char>(text[length - 1])) << 24;
+}
+
 struct Later_Word_Entry {
     const char* text;
     int length;
     int code;
+    unsigned key;
 };
 // The words reserved by the later editions only, from the token list.
 constexpr Later_Word_Entry later_words[] = {
-#define LATER_WORD(spelling, token) {spelling, sizeof spelling - 1, token},
+#define LATER_WORD(spelling, token) {spelling, sizeof spelling - 1, token, Key(spelling, sizeof spelling - 1)},
 #include "tokens.def"
 };
 
@@ -28,16 +38,20 @@ constexpr unsigned long long Later_Word_Lengths() {
 }
 constexpr unsigned long long later_word_lengths = Later_Word_Lengths();
 static_assert([] {
-    for (const Later_Word_Entry& w : later_words)
-        if (w.length >= 64) return false;
+    for (const Later_Word_Entry& w : later_words) {
+        if (w.length < 2 || w.length >= 64) return false;
+        for (const Later_Word_Entry& other : later_words)
+            if (&other != &w && other.key == w.key) return false;
+    }
     return true;
-}(), "a later word has fewer than 64 letters");
+}(), "a later word has 2 to 63 letters, and a key of its own");
 
 // The later word spelt by the identifier just scanned, or 0.
 int Later_Word_Code(const char* text, int length) {
     if (length >= 64 || !(later_word_lengths >> length & 1)) return 0;
+    unsigned key = Key(text, length);
     for (const Later_Word_Entry& w : later_words)
-        if (w.length == length && memcmp(text, w.text, static_cast<size_t>(length)) == 0) return w.code;
+        if (w.key == key) return memcmp(text, w.text, static_cast<size_t>(length)) == 0 ? w.code : 0;
     return 0;
 }
 

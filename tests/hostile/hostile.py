@@ -79,6 +79,7 @@ def translate(data=b"", args=(), stdin=None, stdout=None, keep=64 * MIB, timeout
         try:
             for chunk in ([data] if isinstance(data, (bytes, bytearray)) else data):
                 p.stdin.write(chunk)
+                p.stdin.flush()
             p.stdin.close()
         except BrokenPipeError:
             pass
@@ -484,6 +485,26 @@ class Relaxed(Hostile):
         # Only one is is dropped: the parser stops at the second.
         data = b"architecture a of e is begin b : block (" + b"(" * 9000 + b"c" + b")" * 9000 + b") is is"
         self.assertEqual(self.assertReport(self.relaxed(data)), (b"is", 1, len(data)))
+
+    def test_backslash_at_the_end_of_a_read(self):
+        # Whether the text after a backslash keeps its case depends on how
+        # its line goes on; a pipe that delivers the line in pieces, each
+        # ending just after a backslash, gives the translation of the whole.
+        design = (b"architecture a of e is\nbegin\n  X <= \\ Y;\n  Z <= \\A\\\\ OR B;\n"
+                  b"  W <= \\Wide\\ OR \\tab\tOR No\\;\nend a;\n")
+
+        def pieces():
+            start = 0
+            for end in [i + 1 for i, c in enumerate(design) if c == ord("\\")] + [len(design)]:
+                yield design[start:end]
+                time.sleep(0.05)
+                start = end
+
+        whole = self.relaxed(design)
+        self.assertEqual(whole.status, 0, whole)
+        self.assertIn(b"\\Wide\\", whole.out)
+        self.assertNotIn(b"No", whole.out)
+        self.assertEqual(self.relaxed(pieces()).out, whole.out)
 
     def test_long_process_list(self):
         n = scaled(1000000)
