@@ -1,7 +1,8 @@
 // The notes of the explanation: see explain_notes.h.
 #include "explain_notes.h"
 
-#include "parser.hh"
+#include "parser_later.hh"
+#include "relaxed.h"
 #include "token_spelling.h"
 
 namespace explanation {
@@ -15,11 +16,14 @@ bool Is_Logical(int code) {
     return code == t_AND || code == t_OR || code == t_NAND || code == t_NOR || code == t_XOR;
 }
 
+// The later word that `word` spells (a token code of the later grammar), or 0.
+int Later_Word(const std::string& word) { return Later_Word_Code(word.data(), static_cast<int>(word.size())); }
+
 }  // namespace
 
 std::string Hint(const Context& c) {
     const int code = c.code;
-    const std::string& id = code == t_Identifier ? c.text : std::string();
+    const int later = code == t_Identifier ? Later_Word(c.text) : 0;
     if ((code == t_ENTITY || code == t_ARCHITECTURE || code == t_PACKAGE || code == t_CONFIGURATION ||
          code == t_FUNCTION || code == t_PROCEDURE) && c.Top(0, t_END))
         return "'end " + Reserved_Word(code) + "' is VHDL-93; VHDL-87 closes it with 'end;' or 'end NAME;'" + kRelaxed;
@@ -29,10 +33,10 @@ std::string Hint(const Context& c) {
     }
     if (code == t_REPORT)
         return "a report statement is VHDL-93; in VHDL-87 write 'assert false report \"...\";'" + kRelaxed;
-    if (id == "pure" || id == "impure")
+    if (later == t_PURE || later == t_IMPURE)
         return "'pure' and 'impure' are VHDL-93; leave the word out in VHDL-87 (a function is pure, "
                "a procedure may do the rest)" + kRelaxed;
-    if (id == "postponed" || c.previous_word == "postponed")
+    if (later == t_POSTPONED || Later_Word(c.previous_word) == t_POSTPONED)
         return "postponed processes and statements are VHDL-93; VHDL-87 has none: leave the word out" + kRelaxed;
     if (code == t_ENTITY && c.Top(0, ':'))
         return "entity instantiation is VHDL-93; in VHDL-87 declare a component with the entity's "
@@ -44,11 +48,11 @@ std::string Hint(const Context& c) {
         if (w == "if" || w == "case" || w == "record" || w == "units" || w == "component")
             return "a name after 'end " + w + "' is VHDL-93; in VHDL-87 write 'end " + w + ";'" + kRelaxed;
     }
-    if (id == "xnor") return "'xnor' is VHDL-93; in VHDL-87 write 'not (A xor B)'" + kRelaxed;
-    if (id == "sll" || id == "srl" || id == "sla" || id == "sra" || id == "rol" || id == "ror")
-        return "the shift operator '" + id + "' is VHDL-93; in VHDL-87 shift with a slice and a "
+    if (later == t_XNOR) return "'xnor' is VHDL-93; in VHDL-87 write 'not (A xor B)'" + kRelaxed;
+    if (later == t_SLL || later == t_SRL || later == t_SLA || later == t_SRA || later == t_ROL || later == t_ROR)
+        return "the shift operator '" + c.text + "' is VHDL-93; in VHDL-87 shift with a slice and a "
                "concatenation, as 'A(6 downto 0) & '0'' for 'A sll 1'" + kRelaxed;
-    if (id == "shared") return "shared variables are VHDL-93; in VHDL-87 use a signal" + kRelaxed;
+    if (later == t_SHARED) return "shared variables are VHDL-93; in VHDL-87 use a signal" + kRelaxed;
     if (c.Near(2, {t_GENERATE}) &&
         (code == t_SIGNAL || code == t_CONSTANT || code == t_TYPE || code == t_SUBTYPE ||
          code == t_COMPONENT || code == t_FUNCTION || code == t_PROCEDURE || code == t_ATTRIBUTE ||
@@ -60,7 +64,7 @@ std::string Hint(const Context& c) {
                      "statement inside it: 'B: block DECLARATIONS begin ... end block;'" + kRelaxed;
     if (code == t_ALL && c.Top(0, '(') && c.Top(1, t_PROCESS))
         return "'process (all)' is VHDL-2008; in VHDL-87 list every signal the process reads" + kRelaxed;
-    if (id == "protected")
+    if (later == t_PROTECTED)
         return "protected types are VHDL-2000; VHDL-87 has none: keep the state in signals, or in "
                "variables passed to procedures" + kRelaxed;
     if (Is_Logical(code)) {

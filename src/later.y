@@ -12,7 +12,8 @@
  * is the translation.
  *
  * The words reserved by the later editions only (context, postponed,
- * protected, pure, impure, shared, xnor and the shift operators) reach this grammar as
+ * protected, pure, impure, shared, xnor and the shift operators), and the
+ * attribute name element, reach this grammar as
  * keywords where it takes them and as identifiers elsewhere (relaxed.h).
  */
 
@@ -52,6 +53,7 @@ static int Read_Later(int token) {
 %token t_ROL            373
 %token t_ROR            374
 %token t_PROTECTED      375
+%token t_ELEMENT        376
 
 /* The shift operators bind between the relations and the adding operators,
    and do not chain. */
@@ -298,6 +300,21 @@ later_case_generate_alternative
     : t_WHEN choices t_Arrow concurrent_stats           { $$ = Compose("case %s : %s\n", $2, $4); Drop($1, $3); }
     | t_WHEN choices t_Arrow later_generate_body_1      { $$ = Compose("case %s : %s\n", $2, $4); Drop($1, $3); }
     ;
+/* An alternative's label, gen : if a : C generate ... elsif b : D generate
+   ... else c : generate: dropped, as an if's closing name is. */
+if_scheme
+    : t_IF t_Identifier ':' expr                        { $$ = Compose("if (%s)", $4); Drop($1, $2, $3); }
+    ;
+later_generate_branch
+    : t_ELSIF t_Identifier ':' expr t_GENERATE
+      concurrent_stats                                  { $$ = Compose(" else if (%s) %s %s", $4, $5, $6); Drop($1, $2, $3); }
+    | t_ELSIF t_Identifier ':' expr t_GENERATE
+      later_generate_body_1                             { $$ = Compose(" else if (%s) %s %s", $4, $5, $6); Drop($1, $2, $3); }
+    | t_ELSE t_Identifier ':' t_GENERATE
+      concurrent_stats                                  { $$ = Compose(" %s %s %s", $1, $4, $5); Drop($2, $3); }
+    | t_ELSE t_Identifier ':' t_GENERATE
+      later_generate_body_1                             { $$ = Compose(" %s %s %s", $1, $4, $5); Drop($2, $3); }
+    ;
 /* branches after the first */
 later_generate_branches
     : later_generate_branch                             { $$ = $1; }
@@ -495,12 +512,14 @@ relation
     ;
 
 /****************************************************************************
- * The subtype of an object: x'subtype as a subtype indication
+ * The subtype of an object: x'subtype, x'element as a subtype indication
  ****************************************************************************/
 
-/* The object's name stands for the type, as a type mark would. */
+/* The object's name stands for the type, as a type mark would; so does an
+   array's name for its element's type in x'element. */
 subtype_indic
     : mark t_Apostrophe t_SUBTYPE                       { Record_Subtype($1, Empty()); $$ = Compose("%s /* %s %s */", $1, $2, $3); }
+    | mark t_Apostrophe t_ELEMENT                       { Record_Subtype($1, Empty()); $$ = Compose("%s /* %s %s */", $1, $2, $3); }
     ;
 
 /* An array constrained twice, T(0 to 3)(7 downto 0): the first constraint

@@ -46,16 +46,15 @@ static_assert([] {
     return true;
 }(), "a later word has 2 to 63 letters, and a key of its own");
 
-// The later word spelt by the identifier just scanned, or 0.
+}  // namespace
+
 int Later_Word_Code(const char* text, int length) {
-    if (length >= 64 || !(later_word_lengths >> length & 1)) return 0;
+    if (length < 0 || length >= 64 || !(later_word_lengths >> length & 1)) return 0;
     unsigned key = Key(text, length);
     for (const Later_Word_Entry& w : later_words)
         if (w.key == key) return memcmp(text, w.text, static_cast<size_t>(length)) == 0 ? w.code : 0;
     return 0;
 }
-
-}  // namespace
 
 int Relaxed_Token(const Parse_Tables& tables, const short* stack, long depth) {
     int token = Scan_Relaxed();

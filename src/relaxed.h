@@ -9,7 +9,8 @@
 // apostrophe, never the start of a character literal) and hands a word
 // reserved by the later editions only (a LATER_WORD of tokens.def: context,
 // postponed, protected, pure, impure, shared, xnor, sll, sla, srl, sra, rol,
-// ror) as its keyword where the later grammar takes that keyword, and as an
+// ror; and the attribute name element) as its keyword where the later
+// grammar takes that keyword, and as an
 // identifier elsewhere: `signal xnor : bit;` declares a signal named xnor,
 // as in VHDL-87.  Whether the keyword is taken is read from the tables over
 // the stack (parse_tables.h).  Tokens are handed as the scanner returns
@@ -22,3 +23,7 @@
 // The next token for the later parser with `tables` whose stack holds the
 // states stack[0..depth].
 int Relaxed_Token(const Parse_Tables& tables, const short* stack, long depth);
+
+// The code of the later word (tokens.def) that `text` (`length` letters, as
+// folded) spells, or 0.
+int Later_Word_Code(const char* text, int length);
