@@ -31,6 +31,13 @@ std::string Annotations_In(const char* text, std::string* rest) {
     return annotations;
 }
 
+// Whether `text` may hold annotations, read without joining it: each is
+// text that a fragment was made of, kept whole in memory; the space before
+// one written in front of a text (Annotate_Before) is not part of it.
+bool May_Hold_Annotations(const Fragment* text) {
+    return annotating && text && Contains_Made(text, kStart + 1);
+}
+
 }  // namespace
 
 std::string Annotation(const char* kind, const std::string& message) {
@@ -61,14 +68,14 @@ void Annotate_Before(Fragment*& text, const std::string& annotation) {
 }
 
 std::string Annotations_Of(Fragment* text) {
-    if (!annotating || !text) return std::string();
+    if (!May_Hold_Annotations(text)) return std::string();
     return Annotations_In(Text(text), nullptr);
 }
 
 void Keep_Annotations(Fragment* dropped, Fragment*& kept) { Annotate(kept, Annotations_Of(dropped)); }
 
 std::string Take_Annotations(Fragment*& text) {
-    if (!annotating || !text || !strstr(Text(text), kStart)) return std::string();
+    if (!May_Hold_Annotations(text)) return std::string();
     std::string rest;
     std::string annotations = Annotations_In(Text(text), &rest);
     Release(text);

@@ -262,6 +262,13 @@ bool Contains(const Fragment* fragment, char c) {
     });
 }
 
+bool Contains_Made(const Fragment* fragment, const char* made_whole) {
+    size_t n = strlen(made_whole);
+    return !For_Each_Run(fragment, [made_whole, n](const char* text, size_t length) {
+        return memmem(text, length, made_whole, n) == nullptr;
+    });
+}
+
 bool Write(const Fragment* fragment, FILE* out) {
     return For_Each_Run(fragment, [out](const char* text, size_t length) {
         return fwrite(text, 1, length, out) == length;

@@ -49,6 +49,10 @@ size_t Length(const Fragment* fragment);
 // (and never in the same call that consumes it).
 const char* Text(Fragment* fragment);
 bool Contains(const Fragment* fragment, char c);
+// Whether the text holds `made_whole`, a text that some fragment was made
+// of (Make_String): such a text stays in one run of memory in every
+// fragment that takes it, so it is found without joining the text.
+bool Contains_Made(const Fragment* fragment, const char* made_whole);
 // Writes the text; returns false when the stream fails.
 bool Write(const Fragment* fragment, FILE* out);
 
