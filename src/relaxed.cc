@@ -46,20 +46,44 @@ static_assert([] {
     return true;
 }(), "a later word has 2 to 63 letters, and a key of its own");
 
-}  // namespace
+// The later words by key, in a table of kSlots where each stands at its
+// key's slot or, when taken, at the next free one after it: an identifier
+// is compared with one or two keys.
+constexpr unsigned kSlots = 64;
+constexpr unsigned Slot(unsigned key) { return (key * 0x9e3779b1u) >> 26; }
+struct Later_Word_Table {
+    unsigned char entry[kSlots];  // 1 + index into later_words, or 0: free
+};
+constexpr Later_Word_Table Make_Later_Word_Table() {
+    Later_Word_Table table{};
+    for (unsigned i = 0; i < sizeof later_words / sizeof later_words[0]; ++i) {
+        unsigned slot = Slot(later_words[i].key);
+        while (table.entry[slot] != 0) slot = (slot + 1) % kSlots;
+        table.entry[slot] = static_cast<unsigned char>(i + 1);
+    }
+    return table;
+}
+constexpr Later_Word_Table later_word_table = Make_Later_Word_Table();
+static_assert(sizeof later_words / sizeof later_words[0] < kSlots / 2, "the table of later words stays sparse");
 
-int Later_Word_Code(const char* text, int length) {
-    if (length < 0 || length >= 64 || !(later_word_lengths >> length & 1)) return 0;
+inline int Later_Word_At(const char* text, int length) {
+    if (length >= 64 || !(later_word_lengths >> length & 1)) return 0;
     unsigned key = Key(text, length);
-    for (const Later_Word_Entry& w : later_words)
+    for (unsigned slot = Slot(key); later_word_table.entry[slot] != 0; slot = (slot + 1) % kSlots) {
+        const Later_Word_Entry& w = later_words[later_word_table.entry[slot] - 1];
         if (w.key == key) return memcmp(text, w.text, static_cast<size_t>(length)) == 0 ? w.code : 0;
+    }
     return 0;
 }
+
+}  // namespace
+
+int Later_Word_Code(const char* text, int length) { return length < 0 ? 0 : Later_Word_At(text, length); }
 
 int Relaxed_Token(const Parse_Tables& tables, const short* stack, long depth) {
     int token = Scan_Relaxed();
     if (token == t_Identifier) {
-        int word = Later_Word_Code(yytext, yyleng);
+        int word = Later_Word_At(yytext, yyleng);
         if (word != 0 && Reductions_Before_Shift(tables, stack, depth, Symbol_Of_Token(tables, word)) >= 0)
             return word;
     }
