@@ -20,9 +20,10 @@ const long long shown_columns = 120;
 // Bytes of a line kept on each side of the place shown.
 const size_t line_margin = 1024;
 
-// The scanner's buffer as read, before case folding; and the part of the
-// line of its first byte that came before it (its last line_margin bytes):
-// the display column of the first byte kept, and whether it starts the line.
+// The scanner's buffer as it reads it (case folded, but a NUL as read); and
+// the part of the line of its first byte that came before it (its last
+// line_margin bytes): the display column of the first byte kept, and
+// whether it starts the line.
 std::string mirror;
 std::string carry;
 long long carry_column = 0;
