@@ -112,7 +112,10 @@ def translate(data=b"", args=(), stdin=None, stdout=None, keep=64 * MIB, timeout
         t.join()
     for stream in (p.stdin, p.stdout, p.stderr):
         if stream:
-            stream.close()
+            try:
+                stream.close()
+            except BrokenPipeError:  # input that a run which stopped early left unread
+                pass
     peak = usage.ru_maxrss
     if rss_file:
         with open(rss_file, encoding="ascii") as f:
