@@ -496,18 +496,21 @@ class Relaxed(Hostile):
         design = (b"architecture a of e is\nbegin\n  X <= \\ Y;\n  Z <= \\A\\\\ OR B;\n"
                   b"  W <= \\Wide\\ OR \\tab\tOR No\\;\nend a;\n")
 
-        def pieces():
+        def pieces(ends):
             start = 0
-            for end in [i + 1 for i, c in enumerate(design) if c == ord("\\")] + [len(design)]:
+            for end in ends + [len(design)]:
                 yield design[start:end]
-                time.sleep(0.05)
+                time.sleep(0.02)
                 start = end
 
         whole = self.relaxed(design)
         self.assertEqual(whole.status, 0, whole)
         self.assertIn(b"\\Wide\\", whole.out)
         self.assertNotIn(b"No", whole.out)
-        self.assertEqual(self.relaxed(pieces()).out, whole.out)
+        after_backslashes = [i + 1 for i, c in enumerate(design) if c == ord("\\")]
+        self.assertEqual(self.relaxed(pieces(after_backslashes)).out, whole.out)
+        # and in pieces of three bytes: a reading that waits goes on where it stopped
+        self.assertEqual(self.relaxed(pieces(list(range(3, len(design), 3)))).out, whole.out)
 
     def test_long_process_list(self):
         n = scaled(1000000)
