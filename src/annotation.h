@@ -7,15 +7,21 @@
 // own line numbers.  Deleting every " /* vhdl87c[KIND]: MESSAGE */" gives
 // back the translation without --annotate, byte for byte.  The warnings
 // (explain_warnings.h) call these, from the explained parser only.
+//
+// Until the translation is written, a note stands in the C text as a mark
+// of a few bytes, which the writing replaces by the note's text: the text
+// of the notes, often longer than the constructs they follow, is copied
+// once and not at every level of the constructs that hold them.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "fragment.h"
 
-// The annotation " /* vhdl87c[KIND]: MESSAGE */".  A MESSAGE is one line
-// and never ends the comment: a line end becomes a space, "*/" becomes
-// "* /".
+// The annotation " /* vhdl87c[KIND]: MESSAGE */": kept, and its mark (the
+// space, then the mark) returned.  A MESSAGE is one line and never ends the
+// comment: a line end becomes a space, "*/" becomes "* /".
 std::string Annotation(const char* kind, const std::string& message);
 
 // Appends `annotations` to `text`, which the caller owns and which is
@@ -43,3 +49,18 @@ void Put_Held_Annotations(Fragment*& text);
 // construct whose own text the format writes just before a space and
 // `text` (the name "process_A" of "process_A %s").
 void Annotate_Before(Fragment*& text, const std::string& annotation);
+// The notes in `text`, which a comment of the translation will hold (an
+// action writes it through Inside_Comment): each one is written ending
+// with "* /", which does not end that comment.
+void Annotations_In_Comment(Fragment*& text);
+template <class... More>
+void Annotations_In_Comment(Fragment*& text, More&... more) {
+    Annotations_In_Comment(text);
+    Annotations_In_Comment(more...);
+}
+
+// Writes the translation, each mark as its note's text; false when the
+// stream fails.
+bool Write_Annotated(const Fragment* translation, FILE* out);
+// Forgets the notes kept, at the start and the end of a run.
+void Forget_Annotations();

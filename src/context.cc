@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "annotation.h"
 #include "compose.h"
 #include "fragment.h"
 #include "literals.h"
@@ -213,6 +214,7 @@ Fragment* For_Loop_Over_Last_Range(Fragment* keyword, const Fragment* parameter)
 // ---- Output ----------------------------------------------------------------
 
 void Print_Translation(const Fragment* translation) {
-    Write(translation, stdout);
+    if (annotating) Write_Annotated(translation, stdout);
+    else Write(translation, stdout);
     putchar('\n');
 }

@@ -793,6 +793,7 @@ void Warnings_Start() {
     in_architecture = in_entity = false;
     std::string().swap(entity_annotations);
     std::string().swap(interface_annotations);
+    Forget_Annotations();
     unlabelled_processes = first_unlabelled_line = 0;
     std::unordered_map<std::string, unsigned char>().swap(declared);
     std::unordered_set<Place, Place_Hash>().swap(upper_case_literals);

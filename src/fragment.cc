@@ -262,10 +262,10 @@ bool Contains(const Fragment* fragment, char c) {
     });
 }
 
-bool Contains_Made(const Fragment* fragment, const char* made_whole) {
-    size_t n = strlen(made_whole);
-    return !For_Each_Run(fragment, [made_whole, n](const char* text, size_t length) {
-        return memmem(text, length, made_whole, n) == nullptr;
+bool Each_Run(const Fragment* fragment, bool (*emit)(const char* text, size_t length, void* context),
+              void* context) {
+    return For_Each_Run(fragment, [emit, context](const char* text, size_t length) {
+        return emit(text, length, context);
     });
 }
 

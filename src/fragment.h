@@ -49,10 +49,12 @@ size_t Length(const Fragment* fragment);
 // (and never in the same call that consumes it).
 const char* Text(Fragment* fragment);
 bool Contains(const Fragment* fragment, char c);
-// Whether the text holds `made_whole`, a text that some fragment was made
-// of (Make_String): such a text stays in one run of memory in every
-// fragment that takes it, so it is found without joining the text.
-bool Contains_Made(const Fragment* fragment, const char* made_whole);
+// Calls emit(text, length, context) for every run of memory that the text
+// lies in, in order, until emit returns false; returns false then.  A text
+// that some fragment was made of (Make_String) stays in one run in every
+// fragment that takes it.
+bool Each_Run(const Fragment* fragment, bool (*emit)(const char* text, size_t length, void* context),
+              void* context);
 // Writes the text; returns false when the stream fails.
 bool Write(const Fragment* fragment, FILE* out);
 

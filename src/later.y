@@ -226,7 +226,7 @@ later_purity
  ****************************************************************************/
 
 assertion_stat
-    : t_REPORT expr assertion_stat_2 ';'                { $$ = Compose("/* assert %s %s %s %s */\n", Mark_Of(Make_String("false")), $1, Inside_Comment($2), Inside_Comment($3)); }
+    : t_REPORT expr assertion_stat_2 ';'                { EXPLAINED(Annotations_In_Comment($2, $3)); $$ = Compose("/* assert %s %s %s %s */\n", Mark_Of(Make_String("false")), $1, Inside_Comment($2), Inside_Comment($3)); }
     ;
 
 /****************************************************************************
@@ -604,7 +604,7 @@ gen_association_list_1
     | gen_association_list_1 ',' later_named_element    { $$ = Compose("%s, %s", $1, $3); Count_Further_Element(); }
     ;
 later_named_element
-    : expr t_Arrow actual_part                          { $$ = Compose("/* %s => */ %s", Inside_Comment($1), $3); Drop($2); EXPLAINED(Explain_Named_Association(SPAN, $$)); }
+    : expr t_Arrow actual_part                          { EXPLAINED(Annotations_In_Comment($1)); $$ = Compose("/* %s => */ %s", Inside_Comment($1), $3); Drop($2); EXPLAINED(Explain_Named_Association(SPAN, $$)); }
     ;
 
 %%

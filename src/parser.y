@@ -77,8 +77,9 @@ static int Read_Explained(int token) {
    the plain parser compiles to nothing.  A warning takes the fragment its
    annotation follows (--annotate): the $k or $$ that ends where the
    construct's C text ends; an action that drops a fragment whose text
-   the C text does not carry on keeps its annotations (Keep_Annotations).
-   The explained parser tracks locations: AT(k) is where $k stands, SPAN
+   the C text does not carry on keeps its annotations (Keep_Annotations),
+   and one that writes a fragment inside a comment marks the annotations
+   in it as such (Annotations_In_Comment).  The explained parser tracks locations: AT(k) is where $k stands, SPAN
    where the whole rule does, with what the warnings learn of it (its sort
    and marks, explain_warnings.h). */
 #ifdef EXPLAINED_DEBUG
@@ -1290,7 +1291,7 @@ wavefrm_element
 /* delay */
 wavefrm_element_1
     : %empty                                            { $$ = Empty(); }
-    | t_AFTER expr                                      { $$ = Compose("/* %s %s */", $1, Inside_Comment($2)); }
+    | t_AFTER expr                                      { EXPLAINED(Annotations_In_Comment($2)); $$ = Compose("/* %s %s */", $1, Inside_Comment($2)); }
     ;
 target
     : name                                              { $$ = $1; }
@@ -1413,7 +1414,7 @@ seq_stat
     ;
 assertion_stat
     : t_ASSERT expr assertion_stat_1
-      assertion_stat_2 ';'                              { $$ = Compose("/* %s %s %s %s */\n", $1, Inside_Comment($2), Inside_Comment($3), Inside_Comment($4)); }
+      assertion_stat_2 ';'                              { EXPLAINED(Annotations_In_Comment($2, $3, $4)); $$ = Compose("/* %s %s %s %s */\n", $1, Inside_Comment($2), Inside_Comment($3), Inside_Comment($4)); }
     ;
 /* severity */
 assertion_stat_2
@@ -1541,7 +1542,7 @@ wait_stat_2
 /* sensitivity */
 wait_stat_1
     : %empty                                            { $$ = Empty(); }
-    | t_ON sensitivity_list                             { $$ = Compose("/* %s %s */\n", $1, Inside_Comment($2)); }
+    | t_ON sensitivity_list                             { EXPLAINED(Annotations_In_Comment($2)); $$ = Compose("/* %s %s */\n", $1, Inside_Comment($2)); }
     ;
 
 /****************************************************************************
