@@ -30,5 +30,8 @@ struct Source_Span {
     unsigned char sort = 0;
     unsigned char marks = 0;
 };
-// A plain struct, so that the explained parser grows its stacks by copying.
+// A plain struct, so that the explained parsers (of both grammars) grow
+// their stacks by copying: without this, a C++ parser cannot grow them past
+// their first 200 entries.
 #define EXPLAINED_LTYPE_IS_TRIVIAL 1
+#define LATER_EXPLAINED_LTYPE_IS_TRIVIAL 1

@@ -352,6 +352,15 @@ class Nesting(Hostile):
         self.assertGreaterEqual(r.out.count(b"("), 9000)
         self.assertGreaterEqual(r.out.count(b")"), 9000)
 
+    def test_every_parser_grows_its_stack(self):
+        # The explained parsers (--explain, --annotate) and the later ones
+        # (--relaxed) go as deep as the plain one.
+        plain = translate(self.nested(9000))
+        for args in (("--explain",), ("--annotate",), ("--relaxed",), ("--relaxed", "--explain"),
+                     ("--relaxed", "--annotate")):
+            r = translate(self.nested(9000), args=args)
+            self.assertEqual((r.status, r.out), (0, plain.out), args)
+
     def test_deeper_nesting_overflows_the_parser_stack(self):
         for depth in (11000, 20000):
             token, line, _ = self.assertReport(translate(self.nested(depth)), b"parser stack overflow")
