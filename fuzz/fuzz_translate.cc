@@ -16,9 +16,12 @@
 //     and nothing of one run may leak into the next.  On a difference the
 //     input itself is run once more to tell the faults apart.
 // The input's last byte also chooses the options of both runs: bit 0
-// --relaxed, bit 1 --explain; the first run is without -DEBUG and the
-// second with it, so every combination is driven.  The byte stays part of
-// the input.
+// --relaxed, bit 1 --explain, bit 2 --annotate; the first run is without
+// -DEBUG and the second with it, so every combination is driven.  The byte
+// stays part of the input.  With --annotate, the first translation with its
+// notes deleted is the translation without the option (but where a note
+// ends with "* /", inside a comment or with "*/" in its message: the
+// note's end is not told apart from the text there).
 // A broken rule aborts, which libFuzzer reports as a crash.  Built with
 // libFuzzer (-fsanitize=fuzzer) this file is the whole fuzz target; built
 // with replay_main.cc it replays saved inputs without libFuzzer.
@@ -184,13 +187,42 @@ struct Options {
         unsigned choice = size > 0 ? data[size - 1] : 0;
         relaxed_reading = choice & 1;
         explaining = choice & 2;
+        annotating = choice & 4;
     }
     ~Options() {
         relaxed_reading = false;
         explaining = false;
+        annotating = false;
         DEBUG = 0;
     }
 };
+
+// `text` without the notes of --annotate, " /* vhdl87c[KIND]: MESSAGE */".
+std::string Without_Notes(const std::string& text) {
+    static const std::string start = " /* vhdl87c[";
+    std::string rest;
+    size_t from = 0;
+    for (size_t at = text.find(start); at != std::string::npos; at = text.find(start, from)) {
+        size_t end = text.find(" */", at + start.size());
+        if (end == std::string::npos) break;
+        rest.append(text, from, at - from);
+        from = end + 3;
+    }
+    return rest.append(text, from, std::string::npos);
+}
+
+// With --annotate: the translation without its notes is the one without
+// the option.
+void Check_Notes(const uint8_t* data, size_t size, int result, const std::string& annotated) {
+    if (!annotating || annotated.find(" * /") != std::string::npos) return;
+    annotating = false;
+    std::string plain;
+    int plain_result = Translate(data, size, plain);
+    annotating = true;
+    if (plain_result != result || Without_Notes(annotated) != plain)
+        Fail("the annotated translation without its notes is not the translation without --annotate",
+             annotated + "\n=== without --annotate ===\n" + plain);
+}
 
 }  // namespace
 
@@ -200,6 +232,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string first, second;
     int result = Translate(data, size, first);
     Check(result, first);
+    Check_Notes(data, size, result, first);
     std::string swapped(reinterpret_cast<const char*>(data), size);
     for (char& c : swapped)
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) c ^= 0x20;
