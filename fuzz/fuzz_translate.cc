@@ -21,11 +21,15 @@
 // stays part of the input.  With --annotate, the first translation with its
 // notes deleted is the translation without the option (but where a note
 // ends with "* /", inside a comment or with "*/" in its message: the
-// note's end is not told apart from the text there).
+// note's end is not told apart from the text there), and the case-swapped
+// run is compared without its notes (a string literal's capitals decide
+// whether it is warned about); an input that names vhdl87c is left to the
+// checks of every input.
 // A broken rule aborts, which libFuzzer reports as a crash.  Built with
 // libFuzzer (-fsanitize=fuzzer) this file is the whole fuzz target; built
 // with replay_main.cc it replays saved inputs without libFuzzer.
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -212,6 +216,17 @@ std::string Without_Notes(const std::string& text) {
     return rest.append(text, from, std::string::npos);
 }
 
+// Whether the input itself names vhdl87c, in any case: its text may then
+// read like a note (a golden case's string literals do), which the rules
+// on notes would take for one; with --annotate such an input is only
+// checked as every input is (Check).
+bool Names_Us(const uint8_t* data, size_t size) {
+    static const char name[] = "vhdl87c";
+    for (size_t i = 0; i + sizeof name - 1 <= size; ++i)
+        if (strncasecmp(reinterpret_cast<const char*>(data) + i, name, sizeof name - 1) == 0) return true;
+    return false;
+}
+
 // With --annotate: the translation without its notes is the one without
 // the option.
 void Check_Notes(const uint8_t* data, size_t size, int result, const std::string& annotated) {
@@ -233,6 +248,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string first, second;
     int result = Translate(data, size, first);
     Check(result, first);
+    if (annotating && Names_Us(data, size)) return 0;
     Check_Notes(data, size, result, first);
     std::string swapped(reinterpret_cast<const char*>(data), size);
     for (char& c : swapped)
