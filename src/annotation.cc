@@ -129,36 +129,44 @@ bool Write_Run(const char* text, size_t length, void* output) {
 
 }  // namespace
 
+namespace {
+
+// `message` as one line that never ends the comment: a line end becomes a
+// space, "*/" becomes "* /".
+std::string One_Line(const std::string& message) {
+    std::string line;
+    for (size_t i = 0; i < message.size(); ++i) {
+        char c = message[i];
+        line += c == '\n' || c == '\r' ? ' ' : c;
+        if (c == '*' && i + 1 < message.size() && message[i + 1] == '/') line += ' ';
+    }
+    return line;
+}
+
+}  // namespace
+
 std::string Annotation(const char* kind, const std::string& message) {
     size_t number = notes.size();
     if (number == kMostNotes) Out_Of_Memory();  // a billion notes: far more than memory holds
+    // Most messages need no change.  (A NUL, which no message holds, would
+    // only send one the longer way.)
+    std::string changed;
+    const std::string& line =
+        strcspn(message.c_str(), "*\n\r") == message.size() ? message : (changed = One_Line(message));
     static const char kOpen[] = "/* vhdl87c[", kMiddle[] = "]: ", kClose[] = " */";
-    const char* m = message.data();
-    size_t kind_length = strlen(kind), escaped = message.size();
-    // (A NUL, which no message holds, would only send it the longer way.)
-    bool plain = strcspn(m, "*\n\r") == message.size();
-    if (!plain)
-        for (size_t i = 0; i + 1 < message.size(); ++i) escaped += m[i] == '*' && m[i + 1] == '/';
-    size_t length = sizeof kOpen - 1 + kind_length + sizeof kMiddle - 1 + escaped + sizeof kClose - 1;
+    size_t kind_length = strlen(kind);
+    size_t length = sizeof kOpen - 1 + kind_length + sizeof kMiddle - 1 + line.size() + sizeof kClose - 1;
     char* text = Note_Room(length);
     char* out = text;
-    memcpy(out, kOpen, sizeof kOpen - 1);
-    out += sizeof kOpen - 1;
-    memcpy(out, kind, kind_length);
-    out += kind_length;
-    memcpy(out, kMiddle, sizeof kMiddle - 1);
-    out += sizeof kMiddle - 1;
-    if (plain) {
-        memcpy(out, m, message.size());
-        out += message.size();
-    } else {
-        for (size_t i = 0; i < message.size(); ++i) {
-            char c = m[i];
-            *out++ = c == '\n' || c == '\r' ? ' ' : c;
-            if (c == '*' && i + 1 < message.size() && m[i + 1] == '/') *out++ = ' ';
-        }
-    }
-    memcpy(out, kClose, sizeof kClose - 1);
+    auto put = [&out](const char* part, size_t part_length) {
+        memcpy(out, part, part_length);
+        out += part_length;
+    };
+    put(kOpen, sizeof kOpen - 1);
+    put(kind, kind_length);
+    put(kMiddle, sizeof kMiddle - 1);
+    put(line.data(), line.size());
+    put(kClose, sizeof kClose - 1);
     notes.push_back(Note{text, length});
     char mark[kMarkLength + 1] = {' ', kMark};
     for (size_t i = kDigits; i > 0; --i, number >>= 6) mark[1 + i] = static_cast<char>(kDigit | (number & 0x3f));
